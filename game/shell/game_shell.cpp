@@ -1,0 +1,208 @@
+// The game program's platform layer: window, GL context, loop turn, keys, sound, hand-back.
+#include "game/shell/game_shell.h"
+
+#include "game/render/frame.h"
+#include "game/render/scene.h"
+#include "game/render/view.h"
+#include "game/rules/controls.h"
+#include "game/rules/random.h"
+#include "game/rules/tick.h"
+#include "game/shell/key_map.h"
+#include "game/shell/process_start.h"
+#include "game/shell/shared_files.h"
+
+namespace crv {
+
+namespace {
+
+const char* const windowTitle = "Corvanth v1.5";
+
+void showError(const char* text) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", text, nullptr);
+}
+
+SDL_Window* createWindow(const ShellSettings& settings, int depthBits) {
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    const int position = settings.fullscreen ? 0 : SDL_WINDOWPOS_CENTERED;
+    return SDL_CreateWindow(windowTitle, position, position, settings.screenWidth,
+                            settings.screenHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+}
+
+void resizeToDrawable(Shell& shell) {
+    int width = 0;
+    int height = 0;
+    SDL_GL_GetDrawableSize(shell.window, &width, &height);
+    resizeView(width, height);
+}
+
+/// Exclusive full screen at the game's resolution, keeping the desktop's depth and refresh.
+void enterFullscreen(Shell& shell) {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+        mode.w = shell.settings.screenWidth;
+        mode.h = shell.settings.screenHeight;
+        SDL_SetWindowDisplayMode(shell.window, &mode);
+    }
+    // A display that cannot take the mode leaves the window at the origin, as it is.
+    SDL_SetWindowFullscreen(shell.window, SDL_WINDOW_FULLSCREEN);
+    SDL_ShowCursor(SDL_DISABLE);
+    SDL_DisableScreenSaver();
+    shell.fullscreenActive = true;
+}
+
+/// The window procedure: keys to the rules, size changes to the view, a close to the end.
+void handleEvent(Shell& shell, const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_KEYDOWN: {
+        const int virtualKey = virtualKeyFor(event.key.keysym.sym);
+        if (virtualKey >= 0) {
+            handleGameKey(shell.game, virtualKey);
+        }
+        break;
+    }
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            resizeToDrawable(shell);
+        } else if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+            destroyGameWindow(shell);
+        }
+        break;
+    case SDL_QUIT:
+        destroyGameWindow(shell);
+        break;
+    default:
+        break; // mouse clicks and everything else change nothing
+    }
+}
+
+/// Releases GL and the window, and gives the desktop back its mode, cursor and screen saver.
+void releaseWindow(Shell& shell) {
+    SDL_GL_DeleteContext(shell.context);
+    shell.context = nullptr;
+    SDL_DestroyWindow(shell.window); // leaves full screen and restores the desktop's mode
+    shell.window = nullptr;
+    if (shell.fullscreenActive) {
+        SDL_ShowCursor(SDL_ENABLE);
+        SDL_EnableScreenSaver();
+        shell.fullscreenActive = false;
+    }
+}
+
+/// Starts the front end with the mode and the scrambled, truncated score.
+void handBack(Shell& shell) {
+    HandBackArguments arguments = handBackArguments(shell.settings.gameMode, shell.game.score);
+    const char* argv[2] = {arguments.mode, arguments.score};
+    startDetached("corvanth", argv, 2, shell.frontEndDirectory); // failure is silent
+}
+
+} // namespace
+
+bool ShellEffects::isKeyHeld(int virtualKey) {
+    const SDL_Scancode scancode = scancodeForArrow(virtualKey);
+    if (scancode == SDL_SCANCODE_UNKNOWN) {
+        return false;
+    }
+    return SDL_GetKeyboardState(nullptr)[scancode] != 0;
+}
+
+void ShellEffects::playSound(const char* fileName) { playCue(shell.sound, fileName); }
+
+void ShellEffects::destroyWindow() { destroyGameWindow(shell); }
+
+bool startShell(Shell& shell) {
+    shell.settings = readShellSettings();
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        return false;
+    }
+
+    // A driver without a 32-bit depth buffer gets the nearest it has.
+    shell.window = createWindow(shell.settings, 32);
+    if (shell.window == nullptr) {
+        shell.window = createWindow(shell.settings, 24);
+    }
+    if (shell.window == nullptr) {
+        showError("ChoosePixelFormat failed");
+        return false;
+    }
+    shell.timer.frequency = static_cast<std::int64_t>(SDL_GetPerformanceFrequency());
+    shell.context = SDL_GL_CreateContext(shell.window);
+    if (shell.context == nullptr) {
+        showError("SetPixelFormat failed");
+        SDL_DestroyWindow(shell.window);
+        shell.window = nullptr;
+        return false;
+    }
+    resizeToDrawable(shell);
+
+    Game& game = shell.game;
+    game.effects = &shell.effects;
+    game.bestScore = loadBestScore(shell.settings.gameMode);
+    setUpScene(game);
+    resetGame(game);
+    game.soundOn = shell.settings.soundOn;
+    openSoundCues(shell.sound);
+
+    SDL_ShowWindow(shell.window);
+    if (shell.settings.fullscreen) {
+        enterFullscreen(shell);
+    }
+    // Seeded only now: the first next piece, drawn at scene set-up, is the same in every run.
+    seedRandom(game.random, static_cast<std::uint32_t>(SDL_GetPerformanceCounter()));
+    shell.running = true;
+    return true;
+}
+
+bool runLoopTurn(Shell& shell) {
+    if (!shell.running) {
+        return false;
+    }
+    SDL_Event event;
+    if (SDL_PollEvent(&event)) {
+        handleEvent(shell, event);
+        if (!shell.running) {
+            return false; // the window went with this event; nothing is left to draw on
+        }
+    }
+    drawFrame(shell.game, shell.framesPerSecond);
+    SDL_GL_SwapWindow(shell.window);
+    measureFrame(shell.timer, SDL_GetPerformanceCounter(), shell.game.frameTime,
+                 shell.framesPerSecond);
+    pollControls(shell.game);
+    gameTick(shell.game);
+    return shell.running;
+}
+
+void destroyGameWindow(Shell& shell) {
+    if (shell.window == nullptr) {
+        return;
+    }
+    releaseWindow(shell);
+    handBack(shell);
+    shell.running = false;
+}
+
+void stopShell(Shell& shell) {
+    if (shell.window != nullptr) {
+        releaseWindow(shell);
+    }
+    shell.running = false;
+    closeSoundCues(shell.sound);
+    SDL_Quit();
+}
+
+int runGame() {
+    static Shell shell; // one per run, and too large for comfort on the stack
+    shell.frontEndDirectory = executableDirectory();
+    if (!startShell(shell)) {
+        stopShell(shell);
+        return 0;
+    }
+    while (runLoopTurn(shell)) {
+    }
+    stopShell(shell);
+    return 0;
+}
+
+} // namespace crv

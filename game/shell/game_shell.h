@@ -1,0 +1,81 @@
+// The game program's platform layer: window, GL context, loop turn, keys, sound, hand-back.
+//
+// Does: start-up in the game's order (settings, window and context, best score, scene, new
+// game, full-screen switch, seeding), one loop turn that dispatches at most one event and
+// never waits, the window's destruction with the hand-back to the front end.
+// Does not: draw (the render library does) or decide anything about the game (the rules do).
+#pragma once
+
+#include "game/rules/game.h"
+#include "game/shell/frame_timer.h"
+#include "game/shell/sound_cues.h"
+
+#include <SDL.h>
+
+#include <string>
+
+namespace crv {
+
+/// The settings the shell itself needs, taken from "corvanth.cfg".
+struct ShellSettings {
+    int gameMode = 1;
+    int soundOn = 1;
+    int fullscreen = 0;
+    int screenWidth = 512;
+    int screenHeight = 384;
+};
+
+class Shell;
+
+/// The platform as the rules see it: held arrows, sound cues, the window's destruction.
+class ShellEffects final : public GameEffects {
+  public:
+    explicit ShellEffects(Shell& shell) : shell(shell) {}
+    bool isKeyHeld(int virtualKey) override;
+    void playSound(const char* fileName) override;
+    void destroyWindow() override;
+
+  private:
+    Shell& shell;
+};
+
+/// Everything one run of the game program holds.
+class Shell {
+  public:
+    Shell() : effects(*this) {}
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    Game game;
+    ShellSettings settings;
+    FrameTimer timer;
+    float framesPerSecond = 0.0f;
+    SDL_Window* window = nullptr;
+    SDL_GLContext context = nullptr;
+    SoundCues sound;
+    ShellEffects effects;
+    /// Where the front end is looked for first; the game program's own directory.
+    std::string frontEndDirectory;
+    bool running = false;
+    bool fullscreenActive = false;
+};
+
+/// Start-up: reads the settings, opens the window or full screen with its GL context, loads
+/// the best score, sets up the scene, starts the game and seeds the generator. False when
+/// no window or context could be made (the error was shown; there is no hand-back).
+bool startShell(Shell& shell);
+
+/// One loop turn: at most one event, then draw, measure, poll, tick. False once the loop ends.
+bool runLoopTurn(Shell& shell);
+
+/// Destroys the window: releases GL, leaves full screen, starts the front end with the
+/// game's result and ends the loop. Runs once; later calls do nothing.
+void destroyGameWindow(Shell& shell);
+
+/// Releases everything start-up took, without a hand-back.
+void stopShell(Shell& shell);
+
+/// The whole program: start-up, the loop, the end. Returns the exit status.
+int runGame();
+
+} // namespace crv
