@@ -1,6 +1,8 @@
 // The game program's platform layer: window, GL context, loop turn, keys, sound, hand-back.
 #include "game/shell/game_shell.h"
 
+#include "common/game_result.h"
+#include "common/score_table.h"
 #include "game/render/frame.h"
 #include "game/render/scene.h"
 #include "game/render/view.h"
@@ -9,7 +11,6 @@
 #include "game/rules/tick.h"
 #include "game/shell/key_map.h"
 #include "game/shell/process_start.h"
-#include "game/shell/shared_files.h"
 
 namespace crv {
 
@@ -21,11 +22,11 @@ void showError(const char* text) {
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", text, nullptr);
 }
 
-SDL_Window* createWindow(const ShellSettings& settings, int depthBits) {
+SDL_Window* createWindow(const GameSettings& settings, int depthBits) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-    const int position = settings.fullscreen ? 0 : SDL_WINDOWPOS_CENTERED;
+    const int position = settings.settings.fullscreen ? 0 : SDL_WINDOWPOS_CENTERED;
     return SDL_CreateWindow(windowTitle, position, position, settings.screenWidth,
                             settings.screenHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
 }
@@ -92,9 +93,10 @@ void releaseWindow(Shell& shell) {
 
 /// Starts the front end with the mode and the scrambled, truncated score.
 void handBack(Shell& shell) {
-    HandBackArguments arguments = handBackArguments(shell.settings.gameMode, shell.game.score);
-    const char* argv[2] = {arguments.mode, arguments.score};
-    startDetached("corvanth", argv, 2, shell.frontEndDirectory); // failure is silent
+    const std::vector<std::string> arguments =
+        handBackArguments(shell.settings.settings.gameMode, handBackScore(shell.game.score));
+    const char* argv[2] = {arguments[1].c_str(), arguments[2].c_str()};
+    startDetached(arguments[0], argv, 2, shell.frontEndDirectory); // failure is silent
 }
 
 } // namespace
@@ -112,7 +114,7 @@ void ShellEffects::playSound(const char* fileName) { playCue(shell.sound, fileNa
 void ShellEffects::destroyWindow() { destroyGameWindow(shell); }
 
 bool startShell(Shell& shell) {
-    shell.settings = readShellSettings();
+    shell.settings = readGameSettings();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         return false;
     }
@@ -138,14 +140,14 @@ bool startShell(Shell& shell) {
 
     Game& game = shell.game;
     game.effects = &shell.effects;
-    game.bestScore = loadBestScore(shell.settings.gameMode);
+    game.bestScore = readBestScore(shell.settings.settings.gameMode);
     setUpScene(game);
     resetGame(game);
-    game.soundOn = shell.settings.soundOn;
+    game.soundOn = shell.settings.settings.soundOn;
     openSoundCues(shell.sound);
 
     SDL_ShowWindow(shell.window);
-    if (shell.settings.fullscreen) {
+    if (shell.settings.settings.fullscreen) {
         enterFullscreen(shell);
     }
     // Seeded only now: the first next piece, drawn at scene set-up, is the same in every run.

@@ -6,6 +6,7 @@
 // Does not: draw (the render library does) or decide anything about the game (the rules do).
 #pragma once
 
+#include "common/settings.h"
 #include "game/rules/game.h"
 #include "game/shell/frame_timer.h"
 #include "game/shell/sound_cues.h"
@@ -15,15 +16,6 @@
 #include <string>
 
 namespace crv {
-
-/// The settings the shell itself needs, taken from "corvanth.cfg".
-struct ShellSettings {
-    int gameMode = 1;
-    int soundOn = 1;
-    int fullscreen = 0;
-    int screenWidth = 512;
-    int screenHeight = 384;
-};
 
 class Shell;
 
@@ -47,7 +39,7 @@ class Shell {
     Shell& operator=(const Shell&) = delete;
 
     Game game;
-    ShellSettings settings;
+    GameSettings settings;
     FrameTimer timer;
     float framesPerSecond = 0.0f;
     SDL_Window* window = nullptr;

@@ -1,4 +1,5 @@
 // The game program's shell in-process: offscreen video, disk audio, real SDL events.
+#include "common/scramble.h"
 #include "game/rules/game.h"
 #include "game/shell/game_shell.h"
 #include "game/shell/key_map.h"
@@ -82,6 +83,12 @@ class ShellTest : public ::testing::Test {
         return "";
     }
 
+    /// What the fake front end records for a hand-back of this mode and plain score.
+    std::string expectedHandBack(int mode, std::int32_t score) {
+        return directory + "/corvanth\n" + std::to_string(mode) + "\n" +
+               std::to_string(crv::encodeScore(score, crv::gameResultPair)) + "\n";
+    }
+
     std::string directory;
     char previousDirectory[4096] = {};
     std::unique_ptr<crv::Shell> shell;
@@ -89,6 +96,7 @@ class ShellTest : public ::testing::Test {
 
 TEST_F(ShellTest, EscapeThenYHandsBackTheTruncatedScore) {
     ASSERT_TRUE(crv::startShell(*shell));
+    EXPECT_EQ(shell->game.bestScore, 10000.0f); // no score file: the fresh table's top row
     for (int i = 0; i < 10; ++i) {
         crv::runLoopTurn(*shell);
     }
@@ -101,18 +109,25 @@ TEST_F(ShellTest, EscapeThenYHandsBackTheTruncatedScore) {
     ASSERT_TRUE(runUntilEnd(5.0));
     EXPECT_EQ(shell->game.gameState, crv::Closed);
     EXPECT_EQ(shell->window, nullptr);
-    EXPECT_EQ(handBack(), directory + "/corvanth\n1\n1234\n");
+    EXPECT_EQ(handBack(), expectedHandBack(1, 1234));
 }
 
-TEST_F(ShellTest, ClosingTheWindowHandsBackTheScoreSoFar) {
+TEST_F(ShellTest, ClosingTheWindowHandsBackTheScoreSoFarInItsMode) {
+    writeFile("corvanth.cfg", "0 1 0 0 1 1 0 6 0 0"); // static playfield, 640 x 480, no sound
     ASSERT_TRUE(crv::startShell(*shell));
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(shell->window, &width, &height);
+    EXPECT_EQ(width, 640);
+    EXPECT_EQ(height, 480);
+    EXPECT_EQ(shell->game.soundOn, 0);
     crv::runLoopTurn(*shell);
     shell->game.score = 77.0f;
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
     ASSERT_TRUE(runUntilEnd(5.0));
-    EXPECT_EQ(handBack(), directory + "/corvanth\n1\n77\n");
+    EXPECT_EQ(handBack(), expectedHandBack(0, 77));
 }
 
 TEST_F(ShellTest, AGameOverEndsTheGameByItselfAndPlaysItsCue) {
@@ -127,7 +142,7 @@ TEST_F(ShellTest, AGameOverEndsTheGameByItselfAndPlaysItsCue) {
     game.fallingPiece.inPlay = 0;
     game.score = 42.0f;
     ASSERT_TRUE(runUntilEnd(15.0)) << "the game-over display should end after about 4.3 s";
-    EXPECT_EQ(handBack(), directory + "/corvanth\n1\n42\n");
+    EXPECT_EQ(handBack(), expectedHandBack(1, 42));
     struct stat audio {};
     EXPECT_EQ(stat("sdlaudio.raw", &audio), 0);
     EXPECT_GT(audio.st_size, 0);

@@ -1,0 +1,105 @@
+// Reading and writing "corvanth.cfg" for the front end and the game.
+#include "common/settings.h"
+
+#include "common/file_io.h"
+#include "common/text_scan.h"
+
+#include <algorithm>
+
+namespace crv {
+
+namespace {
+
+// The file order of the fields.
+constexpr std::int32_t Settings::*fields[] = {
+    &Settings::gameMode,          &Settings::resolutionIndex,   &Settings::soundOn,
+    &Settings::fullscreen,        &Settings::texturedPlayfield, &Settings::texturedBlocks,
+    &Settings::bilinearFiltering, &Settings::gammaLevel,        &Settings::backgroundPicture,
+    &Settings::antialiasedLines,
+};
+constexpr int fieldCount = 10;
+static_assert(sizeof fields / sizeof fields[0] == fieldCount);
+
+/// The file's values over the given defaults; the defaults alone when it cannot be opened.
+Settings readSettingsOver(const Settings& defaults) {
+    Settings settings = defaults;
+    if (const auto text = readWholeFile(settingsFileName)) {
+        scanSettings(*text, settings);
+    }
+    return settings;
+}
+
+} // namespace
+
+int scanSettings(std::string_view text, Settings& settings) {
+    TextScanner scanner{text};
+    int taken = 0;
+    while (taken < fieldCount && scanInt(scanner, settings.*fields[taken])) {
+        ++taken;
+    }
+    return taken;
+}
+
+std::string formatSettings(const Settings& settings) {
+    std::string text;
+    for (int i = 0; i < fieldCount; ++i) {
+        text += std::to_string(settings.*fields[i]);
+        if (i + 1 < fieldCount) {
+            text += '\n';
+        }
+    }
+    return text;
+}
+
+Settings loadSettings() {
+    return readSettingsOver(frontEndDefaultSettings);
+}
+
+bool saveSettings(const Settings& settings) {
+    return replaceFile(settingsFileName, formatSettings(settings));
+}
+
+bool saveGameMode(std::int32_t gameMode) {
+    Settings settings = loadSettings();
+    settings.gameMode = gameMode;
+    return saveSettings(settings);
+}
+
+std::int32_t loadMenuGameMode() {
+    return readSettingsOver(frontEndDefaultSettings).gameMode;
+}
+
+GameSettings deriveGameSettings(const Settings& settings) {
+    GameSettings game{settings, 1.0f, 640, 480};
+    game.settings.gammaLevel = std::clamp(settings.gammaLevel, 0, 12);
+    game.gammaFactor =
+        static_cast<float>(0.7 + static_cast<double>(game.settings.gammaLevel) / 20.0);
+    // Tested as unsigned, so negative indices fall to 640 x 480 with the other strays.
+    switch (static_cast<std::uint32_t>(settings.resolutionIndex)) {
+    case 0:
+        game.screenWidth = 512;
+        game.screenHeight = 384;
+        break;
+    case 2:
+        game.screenWidth = 800;
+        game.screenHeight = 600;
+        break;
+    case 3:
+        game.screenWidth = 1024;
+        game.screenHeight = 768;
+        break;
+    case 4:
+        game.screenWidth = 1280;
+        game.screenHeight = 1024;
+        break;
+    default:
+        break;
+    }
+    return game;
+}
+
+GameSettings readGameSettings() {
+    return deriveGameSettings(readSettingsOver(gameDefaultSettings));
+}
+
+} // namespace crv
