@@ -13,30 +13,40 @@ constexpr float baseHalf = 1.012839f;
 constexpr float topHalf = 0.53782f;
 constexpr float halfDepth = 0.306681f;
 
-Vec3 add(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec3 sub(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3 mul(Vec3 a, float s) { return {a.x * s, a.y * s, a.z * s}; }
-float dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+Vec3 add(Vec3 a, Vec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+Vec3 sub(Vec3 a, Vec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+Vec3 mul(Vec3 a, float s) {
+    return {a.x * s, a.y * s, a.z * s};
+}
+float dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 Vec3 cross(Vec3 a, Vec3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-Vec3 normalized(Vec3 a) { return mul(a, 1.0f / std::sqrt(dot(a, a))); }
+Vec3 normalized(Vec3 a) {
+    return mul(a, 1.0f / std::sqrt(dot(a, a)));
+}
 
 struct Plane {
-    Vec3 normal; // outward, unit length
+    Vec3 normal;  // outward, unit length
     float offset; // normal . p = offset on the plane
 };
 
 /// The six faces of the unscaled block, top first.
 std::vector<Plane> blockPlanes() {
-    const float slopeLength = std::sqrt(4 * halfDepth * halfDepth +
-                                        (baseHalf - topHalf) * (baseHalf - topHalf));
+    const float slopeLength =
+        std::sqrt(4 * halfDepth * halfDepth + (baseHalf - topHalf) * (baseHalf - topHalf));
     const float nSide = 2 * halfDepth / slopeLength;
     const float nUp = (baseHalf - topHalf) / slopeLength;
     const float sideOffset = halfDepth * (baseHalf + topHalf) / slopeLength;
-    return {{{0, 0, 1}, halfDepth},           {{0, 0, -1}, halfDepth},
-            {{nSide, 0, nUp}, sideOffset},    {{-nSide, 0, nUp}, sideOffset},
-            {{0, nSide, nUp}, sideOffset},    {{0, -nSide, nUp}, sideOffset}};
+    return {{{0, 0, 1}, halfDepth},        {{0, 0, -1}, halfDepth},
+            {{nSide, 0, nUp}, sideOffset}, {{-nSide, 0, nUp}, sideOffset},
+            {{0, nSide, nUp}, sideOffset}, {{0, -nSide, nUp}, sideOffset}};
 }
 
 struct Hit {
@@ -93,15 +103,16 @@ Color shade(const SceneBlock& block, const Plane& plane, int face, Vec3 local) {
         texel = texture.at(tx, ty).r;
     }
     const float lit = 0.25f + 1.9f * diffuse;
-    return {std::min(1.0f, block.color.r * lit) * texel, std::min(1.0f, block.color.g * lit) * texel,
+    return {std::min(1.0f, block.color.r * lit) * texel,
+            std::min(1.0f, block.color.g * lit) * texel,
             std::min(1.0f, block.color.b * lit) * texel, 1};
 }
 
 } // namespace
 
 Color cellColor(int colorNumber) {
-    static const Color table[] = {{0, 0.1f, 0.6f, 1},     {0.6f, 0.45f, 0.05f, 1},
-                                  {0, 0.6f, 0, 1},        {0.62f, 0.07f, 0.57f, 1},
+    static const Color table[] = {{0, 0.1f, 0.6f, 1},       {0.6f, 0.45f, 0.05f, 1},
+                                  {0, 0.6f, 0, 1},          {0.62f, 0.07f, 0.57f, 1},
                                   {0.05f, 0.57f, 0.62f, 1}, {0.6f, 0, 0.05f, 1}};
     return table[std::clamp(colorNumber, 1, 6) - 1];
 }
@@ -123,12 +134,11 @@ void renderBlocks(Image& image, const std::vector<SceneBlock>& blocks, const Cam
             int hits = 0;
             for (int sy = 0; sy < samples; ++sy) {
                 for (int sx = 0; sx < samples; ++sx) {
-                    const float u = ((px + (sx + 0.5f) / samples) / image.width * 2 - 1) *
-                                    halfHeight * aspect;
-                    const float v = (1 - (py + (sy + 0.5f) / samples) / image.height * 2) *
-                                    halfHeight;
-                    const Vec3 direction =
-                        normalized(add(forward, add(mul(right, u), mul(up, v))));
+                    const float u =
+                        ((px + (sx + 0.5f) / samples) / image.width * 2 - 1) * halfHeight * aspect;
+                    const float v =
+                        (1 - (py + (sy + 0.5f) / samples) / image.height * 2) * halfHeight;
+                    const Vec3 direction = normalized(add(forward, add(mul(right, u), mul(up, v))));
                     float nearest = 1e30f;
                     Color color{};
                     for (const SceneBlock& block : blocks) {

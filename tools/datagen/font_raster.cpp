@@ -28,8 +28,7 @@ bool FontFace::open(const std::string& path, int width, int height, std::string&
         return false;
     }
     m_face = face;
-    if (FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(width), static_cast<FT_UInt>(height)) !=
-        0) {
+    if (FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(width), static_cast<FT_UInt>(height)) != 0) {
         error = "cannot size font " + path;
         return false;
     }

@@ -71,8 +71,7 @@ bool makeFontSheet(const std::string& fontPath, Image& sheet, std::string& error
         }
         const int cellX = (g % fontGlyphsPerRow) * fontGlyphWidth;
         const int cellY = (g / fontGlyphsPerRow) * fontGlyphHeight;
-        drawGlyph(sheet, glyph, cellX + left - glyph.left, cellY + top + glyph.top,
-                  {1, 1, 1, 1});
+        drawGlyph(sheet, glyph, cellX + left - glyph.left, cellY + top + glyph.top, {1, 1, 1, 1});
     }
     return true;
 }

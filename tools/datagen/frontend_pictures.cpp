@@ -86,9 +86,8 @@ Image grown(const Image& mask, float radius) {
 void paintMask(Image& target, const Image& mask, int left, int top, Color top_color,
                Color bottom_color, int gradientTop, int gradientBottom) {
     for (int y = 0; y < mask.height; ++y) {
-        const float along = std::clamp(static_cast<float>(top + y - gradientTop) /
-                                           (gradientBottom - gradientTop),
-                                       0.0f, 1.0f);
+        const float along = std::clamp(
+            static_cast<float>(top + y - gradientTop) / (gradientBottom - gradientTop), 0.0f, 1.0f);
         const Color color = mix(top_color, bottom_color, along);
         for (int x = 0; x < mask.width; ++x) {
             const float alpha = mask.at(x, y).a;
@@ -113,10 +112,10 @@ bool makeTitlePicture(const std::string& fontPath, Image& picture, std::string& 
     for (int i = 0; i < 4; ++i) {
         const float cx = static_cast<float>(i % 2) * 2.1f - 1.05f;
         const float cy = static_cast<float>(i / 2) * 2.1f - 1.05f;
-        blocks.push_back({{cx - 15.5f, cy, 0}, 1, cellColor(leftColors[i]),
-                          &textures[leftColors[i] - 1]});
-        blocks.push_back({{cx + 15.5f, cy, 0}, 1, cellColor(rightColors[i]),
-                          &textures[rightColors[i] - 1]});
+        blocks.push_back(
+            {{cx - 15.5f, cy, 0}, 1, cellColor(leftColors[i]), &textures[leftColors[i] - 1]});
+        blocks.push_back(
+            {{cx + 15.5f, cy, 0}, 1, cellColor(rightColors[i]), &textures[rightColors[i] - 1]});
     }
     renderBlocks(picture, blocks, {{0, -4, 26}, {0, 0, 0}, {0, 1, 0}, 15.5f}, 4);
 
@@ -134,8 +133,8 @@ bool makeTitlePicture(const std::string& fontPath, Image& picture, std::string& 
     paintMask(picture, shadow, left + 3, top + 3, {0, 0, 0, 0.65f}, {0, 0, 0, 0.65f}, 0, 1);
     paintMask(picture, grown(mask, 1.6f), left, top, {0.20f, 0.08f, 0.02f, 1},
               {0.20f, 0.08f, 0.02f, 1}, 0, 1);
-    paintMask(picture, mask, left, top, {1.0f, 0.95f, 0.70f, 1}, {0.97f, 0.55f, 0.12f, 1},
-              top + 12, top + mask.height - 12);
+    paintMask(picture, mask, left, top, {1.0f, 0.95f, 0.70f, 1}, {0.97f, 0.55f, 0.12f, 1}, top + 12,
+              top + mask.height - 12);
     return true;
 }
 
@@ -151,8 +150,10 @@ Image makeAboutPicture() {
                           {2, 1, 4}, {3, 1, 5}, {1, 2, 5}, {2, 2, 2}};
     std::vector<SceneBlock> blocks;
     for (const Cell& cell : cells) {
-        blocks.push_back({{cell.column * 2.05f - 3.07f, cell.row * 2.05f - 2.0f, 0}, 1,
-                          cellColor(cell.color), &textures[cell.color - 1]});
+        blocks.push_back({{cell.column * 2.05f - 3.07f, cell.row * 2.05f - 2.0f, 0},
+                          1,
+                          cellColor(cell.color),
+                          &textures[cell.color - 1]});
     }
     renderBlocks(picture, blocks, {{-5.5f, -9.0f, 10.5f}, {0.1f, 0.3f, 0}, {0, 0, 1}, 36}, 4);
     return picture;
@@ -166,8 +167,9 @@ std::vector<Image> makeIcons(const std::vector<int>& sizes) {
     const int colors[] = {6, 3, 2, 1};
     std::vector<SceneBlock> blocks;
     for (int i = 0; i < 4; ++i) {
-        const float cx = static_cast<float>(i % 2) * 2.04f - 1.02f;
-        const float cy = static_cast<float>(i / 2) * 2.04f - 1.02f;
+        // Closer than the bases are wide, as in the game, so no hairline shows between them.
+        const float cx = static_cast<float>(i % 2) * 2.0f - 1.0f;
+        const float cy = static_cast<float>(i / 2) * 2.0f - 1.0f;
         blocks.push_back({{cx, cy, 0}, 1, cellColor(colors[i]), &textures[colors[i] - 1]});
     }
     // Nearly head-on, so the piece stays a clear square at 32 pixels.

@@ -1,6 +1,7 @@
 // Every data file of the game and the front end, made in memory, and the contact sheet.
 #include "tools/datagen/game_data.h"
 
+#include "tools/datagen/block_scene.h"
 #include "tools/datagen/font_raster.h"
 #include "tools/datagen/font_sheet.h"
 #include "tools/datagen/frontend_pictures.h"
@@ -35,8 +36,8 @@ bool makePictures(const FontPaths& fonts, Pictures& pictures, std::string& error
 GameData encodeGameData(const Pictures& pictures) {
     GameData data;
     for (int i = 0; i < blockTextureCount; ++i) {
-        data.gameFiles.push_back({"crvtex" + std::to_string(i + 1) + ".tga",
-                                  encodeTga(pictures.blockTextures[i])});
+        data.gameFiles.push_back(
+            {"crvtex" + std::to_string(i + 1) + ".tga", encodeTga(pictures.blockTextures[i])});
     }
     data.gameFiles.push_back({"glback.tga", encodeTga(pictures.panel)});
     data.gameFiles.push_back({"bgpic.tga", encodeTga(pictures.background)});
@@ -122,9 +123,8 @@ Image gameText(const Image& fontSheet, const std::string& text, int size) {
         const int cellY = (g / fontGlyphsPerRow) * fontGlyphHeight;
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
-                result.at(static_cast<int>(i) * size + x, y) =
-                    fontSheet.at(cellX + x * fontGlyphWidth / size,
-                                 cellY + y * fontGlyphHeight / size);
+                result.at(static_cast<int>(i) * size + x, y) = fontSheet.at(
+                    cellX + x * fontGlyphWidth / size, cellY + y * fontGlyphHeight / size);
             }
         }
     }
@@ -139,7 +139,7 @@ bool makeContactSheet(const Pictures& pictures, const FontPaths& fonts, Image& s
     if (!font.open(fonts.title, 13, 13, error)) {
         return false;
     }
-    sheet = Image(1600, 1500, {0.12f, 0.12f, 0.13f, 1});
+    sheet = Image(1100, 1900, {0.12f, 0.12f, 0.13f, 1});
     SheetLayout layout(sheet, font);
     for (int i = 0; i < blockTextureCount; ++i) {
         layout.place(resizeNearest(pictures.blockTextures[i], 128, 128),
@@ -147,13 +147,11 @@ bool makeContactSheet(const Pictures& pictures, const FontPaths& fonts, Image& s
     }
     for (int i = 0; i < blockTextureCount; ++i) {
         Image tinted = pictures.blockTextures[i];
-        const Color colors[] = {{0, 0.1f, 0.6f, 1},     {0.6f, 0.45f, 0.05f, 1},
-                                {0, 0.6f, 0, 1},        {0.62f, 0.07f, 0.57f, 1},
-                                {0.05f, 0.57f, 0.62f, 1}, {0.6f, 0, 0.05f, 1}};
+        const Color color = cellColor(i + 1);
         for (Color& p : tinted.pixels) {
-            // Lit as the game's light does, which saturates at about 1.6 times the colour.
-            p = {std::min(1.0f, colors[i].r * 1.6f) * p.r, std::min(1.0f, colors[i].g * 1.6f) * p.g,
-                 std::min(1.0f, colors[i].b * 1.6f) * p.b, 1};
+            // Roughly as a lit block shows it: the texture times a brightened colour.
+            p = {std::min(1.0f, color.r * 1.6f) * p.r, std::min(1.0f, color.g * 1.6f) * p.g,
+                 std::min(1.0f, color.b * 1.6f) * p.b, 1};
         }
         layout.place(resizeNearest(tinted, 64, 64), "lit");
     }

@@ -202,10 +202,10 @@ float valueNoise(float x, float y, int period, std::uint32_t seed) {
     ty = ty * ty * (3 - 2 * ty);
     const int x0 = wrap(ix, period), x1 = wrap(ix + 1, period);
     const int y0 = wrap(iy, period), y1 = wrap(iy + 1, period);
-    const float top = latticeValue(x0, y0, seed) +
-                      (latticeValue(x1, y0, seed) - latticeValue(x0, y0, seed)) * tx;
-    const float bottom = latticeValue(x0, y1, seed) +
-                         (latticeValue(x1, y1, seed) - latticeValue(x0, y1, seed)) * tx;
+    const float top =
+        latticeValue(x0, y0, seed) + (latticeValue(x1, y0, seed) - latticeValue(x0, y0, seed)) * tx;
+    const float bottom =
+        latticeValue(x0, y1, seed) + (latticeValue(x1, y1, seed) - latticeValue(x0, y1, seed)) * tx;
     return top + (bottom - top) * ty;
 }
 

@@ -23,9 +23,7 @@ struct Image {
     Image() = default;
     Image(int w, int h, Color fill = {0, 0, 0, 1});
     Color& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
-    const Color& at(int x, int y) const {
-        return pixels[static_cast<std::size_t>(y) * width + x];
-    }
+    const Color& at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
 /// Composites `color` over the pixel with `coverage` (0..1) times its alpha; ignores points off

@@ -58,11 +58,11 @@ std::vector<std::uint8_t> encodePng(const Image& image, PngChannels channels) {
     std::vector<std::uint8_t> header;
     putBigEndian(header, static_cast<std::uint32_t>(image.width));
     putBigEndian(header, static_cast<std::uint32_t>(image.height));
-    header.push_back(8);                   // bits per channel
+    header.push_back(8);                       // bits per channel
     header.push_back(components == 4 ? 6 : 2); // colour type: RGBA or RGB
-    header.push_back(0);                   // compression: deflate
-    header.push_back(0);                   // filter method
-    header.push_back(0);                   // no interlace
+    header.push_back(0);                       // compression: deflate
+    header.push_back(0);                       // filter method
+    header.push_back(0);                       // no interlace
 
     std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     putChunk(out, "IHDR", header);

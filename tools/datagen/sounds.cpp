@@ -44,7 +44,8 @@ std::vector<float> makeMoveSound() {
     double noise = 0;
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const double t = i / rate;
-        // A woody knock: a pitch that drops quickly, with a breath of low-passed noise at the onset.
+        // A woody knock: a pitch that drops quickly, with a breath of low-passed noise at the
+        // onset.
         const double frequency = 520 + 380 * std::exp(-t / 0.006);
         phase += twoPi * frequency / rate;
         noise += 0.35 * (random.range(-1, 1) - noise);
@@ -100,21 +101,25 @@ std::vector<float> makeWhooshSound() {
     constexpr double length = 0.6;
     std::vector<float> samples = silence(length);
     Random random(23);
-    // A band-pass (state-variable filter) on white noise whose centre sweeps up and back down.
-    double low = 0;
-    double band = 0;
+    // White noise through two band-pass stages (state-variable filters) whose centre sweeps up
+    // and back down: the rise and fall of air rushing past.
+    double low[2] = {0, 0};
+    double band[2] = {0, 0};
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const double t = i / rate / length;
         const double sweep = std::sin(3.14159265 * std::pow(t, 0.8));
-        const double centre = 350 + 2300 * sweep;
+        const double centre = 300 + 1500 * sweep;
         const double f = 2 * std::sin(3.14159265 * centre / rate);
-        const double damping = 0.9;
-        const double input = random.range(-1, 1);
-        const double high = input - low - damping * band;
-        band += f * high;
-        low += f * band;
+        constexpr double damping = 0.6;
+        double signal = random.range(-1, 1);
+        for (int stage = 0; stage < 2; ++stage) {
+            const double high = signal - low[stage] - damping * band[stage];
+            band[stage] += f * high;
+            low[stage] += f * band[stage];
+            signal = band[stage];
+        }
         const double envelope = std::pow(std::sin(3.14159265 * std::pow(t, 0.7)), 2.0);
-        samples[i] = static_cast<float>(band * envelope);
+        samples[i] = static_cast<float>(signal * envelope);
     }
     finish(samples, 0.5f, 0.005, 0.02);
     return samples;

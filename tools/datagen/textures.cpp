@@ -98,10 +98,9 @@ Image makeBackgroundPicture() {
             const float fy = gy * 2.0f;
             const float warpX = fractalNoise(fx / 190, fy / 190, noPeriod, 3, 3);
             const float warpY = fractalNoise(fx / 190 + 40, fy / 190, noPeriod, 3, 5);
-            const float cloud = fractalNoise(fx / 260 + 2.2f * warpX, fy / 260 + 2.2f * warpY,
-                                             noPeriod, 5, 7);
-            const float dust =
-                fractalNoise(fx / 140 + 9, fy / 140 + 1.5f * warpX, noPeriod, 4, 11);
+            const float cloud =
+                fractalNoise(fx / 260 + 2.2f * warpX, fy / 260 + 2.2f * warpY, noPeriod, 5, 7);
+            const float dust = fractalNoise(fx / 140 + 9, fy / 140 + 1.5f * warpX, noPeriod, 4, 11);
             const float violetAmount = std::pow(smoothstep(0.38f, 0.78f, cloud), 1.4f);
             const float tealAmount = std::pow(smoothstep(0.45f, 0.8f, dust), 1.6f) * 0.8f;
             const float coreAmount = std::pow(smoothstep(0.66f, 0.86f, cloud), 2.0f);
