@@ -11,10 +11,6 @@ Color mix(Color from, Color to, float amount) {
             from.b + (to.b - from.b) * amount, from.a + (to.a - from.a) * amount};
 }
 
-Color scaled(Color color, float factor) {
-    return {color.r * factor, color.g * factor, color.b * factor, color.a};
-}
-
 Image::Image(int w, int h, Color fill)
     : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
 
@@ -53,59 +49,6 @@ void shadeRegion(Image& image, int x0, int y0, int w, int h, int samples, const 
                 }
             }
             image.at(x, y) = {sum.r * weight, sum.g * weight, sum.b * weight, sum.a * weight};
-        }
-    }
-}
-
-namespace {
-
-bool insidePolygon(const std::vector<Point>& polygon, float x, float y) {
-    bool inside = false;
-    for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
-        const Point& a = polygon[i];
-        const Point& b = polygon[j];
-        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) {
-            inside = !inside;
-        }
-    }
-    return inside;
-}
-
-} // namespace
-
-float polygonCoverage(const std::vector<Point>& polygon, int px, int py, int samples) {
-    int hits = 0;
-    for (int sy = 0; sy < samples; ++sy) {
-        for (int sx = 0; sx < samples; ++sx) {
-            if (insidePolygon(polygon, px + (sx + 0.5f) / samples, py + (sy + 0.5f) / samples)) {
-                ++hits;
-            }
-        }
-    }
-    return static_cast<float>(hits) / (samples * samples);
-}
-
-void fillPolygon(Image& image, const std::vector<Point>& polygon, Color color, int samples) {
-    if (polygon.size() < 3) {
-        return;
-    }
-    float left = polygon[0].x, right = left, top = polygon[0].y, bottom = top;
-    for (const Point& p : polygon) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        top = std::min(top, p.y);
-        bottom = std::max(bottom, p.y);
-    }
-    const int x0 = std::max(0, static_cast<int>(std::floor(left)));
-    const int x1 = std::min(image.width - 1, static_cast<int>(std::ceil(right)));
-    const int y0 = std::max(0, static_cast<int>(std::floor(top)));
-    const int y1 = std::min(image.height - 1, static_cast<int>(std::ceil(bottom)));
-    for (int y = y0; y <= y1; ++y) {
-        for (int x = x0; x <= x1; ++x) {
-            const float coverage = polygonCoverage(polygon, x, y, samples);
-            if (coverage > 0) {
-                blendPixel(image, x, y, color, coverage);
-            }
         }
     }
 }

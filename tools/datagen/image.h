@@ -12,7 +12,6 @@ struct Color {
 };
 
 Color mix(Color from, Color to, float amount);
-Color scaled(Color color, float factor);
 
 /// Rows top-down, pixels left to right; components nominally in 0..1.
 struct Image {
@@ -36,15 +35,6 @@ using Shader = std::function<Color(float x, float y)>;
 /// Sets every pixel of the rectangle to the average of `shader` over `samples` x `samples`
 /// points inside it, which smooths the edges of shapes drawn with hard tests.
 void shadeRegion(Image& image, int x0, int y0, int w, int h, int samples, const Shader& shader);
-
-/// Fraction of the pixel's `samples` x `samples` points inside the polygon (any winding).
-struct Point {
-    float x, y;
-};
-float polygonCoverage(const std::vector<Point>& polygon, int px, int py, int samples);
-
-/// Fills a polygon with anti-aliased edges.
-void fillPolygon(Image& image, const std::vector<Point>& polygon, Color color, int samples = 4);
 
 /// Copies `source` into `target` with its top left at (x, y), blending by source alpha.
 void drawImage(Image& target, const Image& source, int x, int y);
