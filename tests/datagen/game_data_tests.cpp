@@ -1,0 +1,308 @@
+// The files the build puts beside the programs: formats, sizes, font layout, sounds, pictures.
+#include "data_files.h"
+
+#include "tools/datagen/game_data.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const std::string runDir = CORVANTH_RUN_DIR;
+const std::string frontendDir = CORVANTH_FRONTEND_PICTURE_DIR;
+
+struct TgaFile {
+    const char* name;
+    int width;
+    int height;
+};
+
+const TgaFile tgaFiles[] = {
+    {"crvtex1.tga", 32, 32},  {"crvtex2.tga", 32, 32},  {"crvtex3.tga", 32, 32},
+    {"crvtex4.tga", 32, 32},  {"crvtex5.tga", 32, 32},  {"crvtex6.tga", 32, 32},
+    {"glback.tga", 256, 256}, {"bgpic.tga", 1024, 768}, {"charset.tga", 256, 128},
+};
+
+std::vector<std::uint8_t> loadTga(const char* name, int width, int height) {
+    return datatest::tgaPixels(datatest::readBytes(runDir + "/" + name), width, height);
+}
+
+/// Mean of the three channels at (x, y) of a top-down RGB buffer, 0..255.
+float brightness(const std::vector<std::uint8_t>& rgb, int width, int x, int y) {
+    const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+    return (p[0] + p[1] + p[2]) / 3.0f;
+}
+
+float meanBrightness(const std::vector<std::uint8_t>& rgb, int width, int x0, int y0, int x1,
+                     int y1) {
+    double sum = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            sum += brightness(rgb, width, x, y);
+        }
+    }
+    return static_cast<float>(sum / ((x1 - x0) * (y1 - y0)));
+}
+
+} // namespace
+
+TEST(GameImages, EveryTgaIsTheReadersVariantAtItsExactSize) {
+    for (const TgaFile& tga : tgaFiles) {
+        SCOPED_TRACE(tga.name);
+        const auto bytes = datatest::readBytes(runDir + "/" + tga.name);
+        ASSERT_EQ(bytes.size(), 18u + static_cast<std::size_t>(tga.width) * tga.height * 3);
+        EXPECT_EQ(bytes[0], 0) << "no image id";
+        EXPECT_EQ(bytes[1], 0) << "no colour map";
+        EXPECT_EQ(bytes[2], 2) << "uncompressed true colour";
+        EXPECT_EQ(bytes[12] | bytes[13] << 8, tga.width);
+        EXPECT_EQ(bytes[14] | bytes[15] << 8, tga.height);
+        EXPECT_EQ(bytes[16], 24);
+        EXPECT_EQ(bytes[17] & 0x20, 0) << "rows stored bottom-up";
+    }
+}
+
+TEST(BlockTextures, MostlyLightEachPatternDifferentAndSymmetricTopToBottom) {
+    std::vector<std::vector<std::uint8_t>> textures;
+    for (int i = 0; i < 6; ++i) {
+        textures.push_back(loadTga(tgaFiles[i].name, 32, 32));
+        ASSERT_FALSE(textures.back().empty());
+    }
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(tgaFiles[i].name);
+        // Multiplied by the block colour: a dark texture would make a dark block.
+        EXPECT_GT(meanBrightness(textures[i], 32, 0, 0, 32, 32), 170);
+        // One quarter of the top face shows the texture flipped top to bottom.
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                ASSERT_EQ(brightness(textures[i], 32, x, y), brightness(textures[i], 32, x, 31 - y))
+                    << "at " << x << "," << y;
+            }
+        }
+        for (int j = 0; j < i; ++j) {
+            int differing = 0;
+            for (std::size_t k = 0; k < textures[i].size(); k += 3) {
+                differing += std::abs(textures[i][k] - textures[j][k]) > 40;
+            }
+            // Tellable apart without colour: a good share of the face differs clearly.
+            EXPECT_GT(differing, 32 * 32 / 10) << "against " << tgaFiles[j].name;
+        }
+    }
+}
+
+TEST(PanelTexture, TilesWithoutVisibleSeams) {
+    const auto panel = loadTga("glback.tga", 256, 256);
+    ASSERT_FALSE(panel.empty());
+    // Across a tile edge the step must be no larger than between neighbours inside the tile.
+    float inside = 0;
+    float across = 0;
+    for (int i = 0; i < 256; ++i) {
+        inside = std::max(
+            {inside, std::fabs(brightness(panel, 256, 127, i) - brightness(panel, 256, 128, i)),
+             std::fabs(brightness(panel, 256, i, 127) - brightness(panel, 256, i, 128))});
+        across = std::max(
+            {across, std::fabs(brightness(panel, 256, 255, i) - brightness(panel, 256, 0, i)),
+             std::fabs(brightness(panel, 256, i, 255) - brightness(panel, 256, i, 0))});
+    }
+    EXPECT_LE(across, inside + 2);
+    // Calm: no harsh contrast that would compete with the blocks.
+    const auto [low, high] = std::minmax_element(panel.begin(), panel.end());
+    EXPECT_GT(*low, 80);
+    EXPECT_LT(*high - *low, 130);
+}
+
+TEST(BackgroundPicture, DarkerInTheMiddleWhereThePlayfieldStands) {
+    const auto picture = loadTga("bgpic.tga", 1024, 768);
+    ASSERT_FALSE(picture.empty());
+    const float middle = meanBrightness(picture, 1024, 384, 256, 640, 512);
+    const float left = meanBrightness(picture, 1024, 0, 0, 256, 768);
+    const float right = meanBrightness(picture, 1024, 768, 0, 1024, 768);
+    EXPECT_LT(middle, 0.6f * std::min(left, right));
+    EXPECT_GT(std::min(left, right), 15) << "the picture reads at the edges";
+}
+
+namespace {
+
+constexpr int cellWidth = 12;
+constexpr int cellHeight = 17;
+constexpr int glyphCount = 95;
+const char charset[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890"
+                       "!@#$%^&*()`~-_=+[{]}\\|;:'\",<.>/? ";
+
+/// Bounds of the ink (any pixel brighter than 24) of glyph g, in cell coordinates.
+struct Ink {
+    int count = 0;
+    int top = cellHeight, bottom = -1, left = cellWidth, right = -1;
+};
+
+Ink inkOf(const std::vector<std::uint8_t>& sheet, int g) {
+    Ink ink;
+    const int x0 = (g % 21) * cellWidth;
+    const int y0 = (g / 21) * cellHeight;
+    for (int y = 0; y < cellHeight; ++y) {
+        for (int x = 0; x < cellWidth; ++x) {
+            if (brightness(sheet, 256, x0 + x, y0 + y) > 24) {
+                ++ink.count;
+                ink.top = std::min(ink.top, y);
+                ink.bottom = std::max(ink.bottom, y);
+                ink.left = std::min(ink.left, x);
+                ink.right = std::max(ink.right, x);
+            }
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+TEST(FontSheet, GlyphInkStaysInsideItsCellAndOffTheGutter) {
+    const auto sheet = loadTga("charset.tga", 256, 128);
+    ASSERT_FALSE(sheet.empty());
+    for (int g = 0; g < glyphCount; ++g) {
+        SCOPED_TRACE(std::string("glyph '") + charset[g] + "'");
+        const Ink ink = inkOf(sheet, g);
+        if (charset[g] == ' ') {
+            EXPECT_EQ(ink.count, 0);
+            continue;
+        }
+        EXPECT_GT(ink.count, 0);
+        // The game's linear filter reaches half a texel past the last column and row.
+        EXPECT_LE(ink.right, cellWidth - 2);
+        EXPECT_LE(ink.bottom, cellHeight - 2);
+    }
+    // Nothing outside the 95 cells: right of column 252, below row 85, rest of row 4.
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            const bool inCells = x < 21 * cellWidth &&
+                                 (y < 4 * cellHeight || (y < 5 * cellHeight && x < 11 * cellWidth));
+            if (!inCells) {
+                ASSERT_EQ(brightness(sheet, 256, x, y), 0) << "at " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(FontSheet, GlyphsSitInCharsetOrder) {
+    const auto sheet = loadTga("charset.tga", 256, 128);
+    ASSERT_FALSE(sheet.empty());
+    const auto glyph = [&](char c) {
+        return inkOf(sheet, static_cast<int>(std::strchr(charset, c) - charset));
+    };
+    const Ink capital = glyph('H');
+    // Shapes that pin down a position: a glyph in the wrong cell fails one of these.
+    struct Case {
+        char character;
+        bool low;  // ink only below the middle of a capital
+        bool high; // ink only above it
+    };
+    const Case cases[] = {{'.', true, false}, {',', true, false},  {'_', true, false},
+                          {'`', false, true}, {'\'', false, true}, {'"', false, true},
+                          {'^', false, true}};
+    const int middle = (capital.top + capital.bottom) / 2;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("glyph '") + c.character + "'");
+        const Ink ink = glyph(c.character);
+        if (c.low) {
+            EXPECT_GT(ink.top, middle);
+        }
+        if (c.high) {
+            EXPECT_LT(ink.bottom, middle);
+        }
+    }
+    // Descenders reach below the capitals' baseline, and the digit 1 is narrower than a W.
+    EXPECT_GT(glyph('g').bottom, capital.bottom);
+    EXPECT_GT(glyph('p').bottom, capital.bottom);
+    EXPECT_EQ(glyph('x').bottom, capital.bottom);
+    EXPECT_LT(glyph('-').bottom, capital.bottom);
+    EXPECT_GT(glyph('-').top, capital.top);
+    EXPECT_LT(glyph('1').right - glyph('1').left, glyph('W').right - glyph('W').left);
+}
+
+TEST(Sounds, EachIsShortMonoPcmThatStartsAndEndsQuietly) {
+    struct Case {
+        const char* name;
+        double shortest, longest; // seconds
+    };
+    const Case cases[] = {{"MOVE.WAV", 0.02, 0.15},
+                          // Up to 14 row steps a second: each must be over before the next.
+                          {"FALL.WAV", 0.01, 0.07},
+                          {"GAMEOVER.WAV", 1.2, 1.8},
+                          {"WHOOSH.WAV", 0.45, 0.75}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto wav = datatest::parseWav(datatest::readBytes(runDir + "/" + c.name));
+        ASSERT_TRUE(wav.valid);
+        EXPECT_EQ(wav.format, 1);
+        EXPECT_EQ(wav.channels, 1);
+        EXPECT_EQ(wav.bitsPerSample, 16);
+        EXPECT_TRUE(wav.sampleRate == 22050 || wav.sampleRate == 44100);
+        const double seconds = static_cast<double>(wav.samples.size()) / wav.sampleRate;
+        EXPECT_GE(seconds, c.shortest);
+        EXPECT_LE(seconds, c.longest);
+        int peak = 0;
+        for (std::int16_t s : wav.samples) {
+            peak = std::max(peak, std::abs(static_cast<int>(s)));
+        }
+        EXPECT_GT(peak, 3000) << "audible";
+        EXPECT_LT(peak, 32000) << "not clipped";
+        // A jump from or to silence is heard as a crack.
+        EXPECT_LT(std::abs(wav.samples.front()), 300);
+        EXPECT_LT(std::abs(wav.samples.back()), 300);
+    }
+}
+
+TEST(FrontendPictures, PngsOfTheSizesTheDialogsShow) {
+    struct Case {
+        const char* name;
+        int width, height;
+        bool alpha;
+    };
+    const Case cases[] = {{"title.png", 394, 77, false},    {"about.png", 128, 130, false},
+                          {"icon-32.png", 32, 32, true},    {"icon-64.png", 64, 64, true},
+                          {"icon-128.png", 128, 128, true}, {"icon-256.png", 256, 256, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto png = datatest::decodePng(datatest::readBytes(frontendDir + "/" + c.name));
+        ASSERT_TRUE(png.valid);
+        EXPECT_EQ(png.width, c.width);
+        EXPECT_EQ(png.height, c.height);
+        EXPECT_EQ(png.hasAlpha, c.alpha);
+        if (c.alpha) {
+            // An icon: the piece fills the middle, the corners show the desktop through.
+            const auto alphaAt = [&](int x, int y) {
+                return png.rgba[(y * png.width + x) * 4 + 3];
+            };
+            EXPECT_EQ(alphaAt(png.width / 2, png.height / 2), 255) << "no gap between blocks";
+            EXPECT_EQ(alphaAt(png.width / 4, png.height / 4), 255);
+            EXPECT_EQ(alphaAt(0, 0), 0);
+        }
+    }
+}
+
+TEST(Generator, SameBytesOnEveryRunAndAsTheBuildMade) {
+    const crv::datagen::FontPaths fonts{CORVANTH_SHEET_FONT, CORVANTH_TITLE_FONT};
+    crv::datagen::Pictures first;
+    crv::datagen::Pictures second;
+    std::string error;
+    ASSERT_TRUE(crv::datagen::makePictures(fonts, first, error)) << error;
+    ASSERT_TRUE(crv::datagen::makePictures(fonts, second, error)) << error;
+    const auto a = crv::datagen::encodeGameData(first);
+    const auto b = crv::datagen::encodeGameData(second);
+    ASSERT_EQ(a.gameFiles.size(), 13u);
+    ASSERT_EQ(a.frontendFiles.size(), 6u);
+    for (std::size_t i = 0; i < a.gameFiles.size(); ++i) {
+        SCOPED_TRACE(a.gameFiles[i].name);
+        EXPECT_EQ(a.gameFiles[i].bytes, b.gameFiles[i].bytes);
+        EXPECT_EQ(a.gameFiles[i].bytes, datatest::readBytes(runDir + "/" + a.gameFiles[i].name));
+    }
+    for (std::size_t i = 0; i < a.frontendFiles.size(); ++i) {
+        SCOPED_TRACE(a.frontendFiles[i].name);
+        EXPECT_EQ(a.frontendFiles[i].bytes, b.frontendFiles[i].bytes);
+        EXPECT_EQ(a.frontendFiles[i].bytes,
+                  datatest::readBytes(frontendDir + "/" + a.frontendFiles[i].name));
+    }
+}

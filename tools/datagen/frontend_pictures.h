@@ -1,0 +1,26 @@
+// The front end's pictures: the title banner, the About picture and the application icon.
+#pragma once
+
+#include "tools/datagen/image.h"
+
+#include <string>
+#include <vector>
+
+namespace crv::datagen {
+
+constexpr int titleWidth = 394;
+constexpr int titleHeight = 77;
+constexpr int aboutWidth = 128;
+constexpr int aboutHeight = 130;
+
+/// The name "Corvanth" as a banner, set in the font at `fontPath`, opaque.
+bool makeTitlePicture(const std::string& fontPath, Image& picture, std::string& error);
+
+/// A few of the game's blocks in perspective on a dark ground, opaque.
+Image makeAboutPicture();
+
+/// A 2 x 2 piece seen from the front on a transparent ground, one square image per size;
+/// each size must divide 512.
+std::vector<Image> makeIcons(const std::vector<int>& sizes);
+
+} // namespace crv::datagen

@@ -1,0 +1,52 @@
+// Every data file of the game and the front end, made in memory, and the contact sheet.
+#pragma once
+
+#include "tools/datagen/image.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace crv::datagen {
+
+struct FontPaths {
+    std::string sheet; // monospaced face for the game's font sheet
+    std::string title; // face for the title banner and the contact sheet's labels
+};
+
+/// Every picture before it is encoded.
+struct Pictures {
+    std::array<Image, 6> blockTextures;
+    Image panel;
+    Image background;
+    Image fontSheet;
+    Image title;
+    Image about;
+    std::vector<Image> icons; // one per size of `iconSizes`
+};
+
+/// Icon sizes: 32 for the window, larger ones for the desktop.
+extern const int iconSizes[4];
+
+struct DataFile {
+    std::string name;
+    std::vector<std::uint8_t> bytes;
+};
+
+struct GameData {
+    std::vector<DataFile> gameFiles;     // read by the game from its working directory
+    std::vector<DataFile> frontendFiles; // PNGs that the front end embeds
+};
+
+bool makePictures(const FontPaths& fonts, Pictures& pictures, std::string& error);
+
+/// Encodes the pictures and makes the sounds; the same input gives the same bytes every time.
+GameData encodeGameData(const Pictures& pictures);
+
+/// One PNG with every picture side by side, small ones enlarged, and the font as the game
+/// shows it (cells stretched to squares).
+bool makeContactSheet(const Pictures& pictures, const FontPaths& fonts, Image& sheet,
+                      std::string& error);
+
+} // namespace crv::datagen
