@@ -74,26 +74,13 @@ GameSettings deriveGameSettings(const Settings& settings) {
     game.settings.gammaLevel = std::clamp(settings.gammaLevel, 0, 12);
     game.gammaFactor =
         static_cast<float>(0.7 + static_cast<double>(game.settings.gammaLevel) / 20.0);
+    static constexpr int sizes[5][2] = {{512, 384}, {640, 480}, {800, 600}, {1024, 768},
+                                        {1280, 1024}};
     // Tested as unsigned, so negative indices fall to 640 x 480 with the other strays.
-    switch (static_cast<std::uint32_t>(settings.resolutionIndex)) {
-    case 0:
-        game.screenWidth = 512;
-        game.screenHeight = 384;
-        break;
-    case 2:
-        game.screenWidth = 800;
-        game.screenHeight = 600;
-        break;
-    case 3:
-        game.screenWidth = 1024;
-        game.screenHeight = 768;
-        break;
-    case 4:
-        game.screenWidth = 1280;
-        game.screenHeight = 1024;
-        break;
-    default:
-        break;
+    const auto index = static_cast<std::uint32_t>(settings.resolutionIndex);
+    if (index < 5) {
+        game.screenWidth = sizes[index][0];
+        game.screenHeight = sizes[index][1];
     }
     return game;
 }
