@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets everything up and starts Corvanth: installs what is missing, builds the release
+# preset and runs the front end in the run directory that holds both programs and the data.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-deps
+cmake --preset release >/dev/null
+cmake --build --preset release
+
+cd build/release/run
+exec ./corvanth "$@"
