@@ -1,0 +1,134 @@
+# Shared steps of the end-to-end tests: a private X server, a fresh working directory with
+# the game's data, the real programs, windows found by title, keys by xdotool.
+# Sourced by each test; RUN_DIR is the build's run directory (programs and data).
+
+set -euo pipefail
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+step() {
+    echo "-- $*"
+}
+
+# The scrambling of the shared files: (value * multiplier) xor mask on 32 bits, signed.
+encode() {
+    local value=$1 multiplier=$2 mask=$3
+    local t=$(( ((value * multiplier) & 0xFFFFFFFF) ^ mask ))
+    (( t >= 0x80000000 )) && t=$(( t - 0x100000000 ))
+    echo "$t"
+}
+
+# Prints the decoded value, or fails when it does not decode to a whole multiple.
+decode() {
+    local stored=$1 multiplier=$2 mask=$3
+    local t=$(( (stored & 0xFFFFFFFF) ^ mask ))
+    (( t >= 0x80000000 )) && t=$(( t - 0x100000000 ))
+    (( t % multiplier == 0 )) || fail "$stored does not decode with $multiplier"
+    echo $(( t / multiplier ))
+}
+
+HIGH_SCORE_PAIR="2029 $((0x5d27e4b3))"
+SWINGING_GAMES_PAIR="2341 $((0x4e8b2c17))"
+STATIC_GAMES_PAIR="2459 $((0x17c35d29))"
+
+# The ids of the processes with this name that run in this test's working directory.
+session_pids() {
+    local name=$1 pid
+    for pid in $(pgrep -x "$name" || true); do
+        [ "$(readlink "/proc/$pid/cwd" 2>/dev/null)" = "$WORK_DIR" ] && echo "$pid"
+    done
+    return 0
+}
+
+cleanup() {
+    local status=$?
+    if [ -n "${WORK_DIR:-}" ]; then
+        for name in crvmain corvanth; do
+            for pid in $(session_pids "$name"); do
+                kill "$pid" 2>/dev/null || true
+            done
+        done
+    fi
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    if [ $status -ne 0 ] && [ -n "${WORK_DIR:-}" ]; then
+        echo "working directory kept: $WORK_DIR" >&2
+        ls -la "$WORK_DIR" >&2 || true
+    elif [ -n "${WORK_DIR:-}" ]; then
+        rm -rf "$WORK_DIR"
+    fi
+}
+trap cleanup EXIT
+
+# Starts Xvfb on a display number it picks itself, and a fresh working directory.
+start_session() {
+    [ -x "$RUN_DIR/corvanth" ] || fail "no corvanth in $RUN_DIR"
+    [ -x "$RUN_DIR/crvmain" ] || fail "no crvmain in $RUN_DIR"
+    local display_file
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    XVFB_PID=$!
+    for _ in $(seq 1 100); do
+        [ -s "$display_file" ] && break
+        sleep 0.05
+    done
+    [ -s "$display_file" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$display_file")"
+    rm -f "$display_file"
+    export SDL_AUDIODRIVER=disk
+    unset QT_QPA_PLATFORM SDL_VIDEODRIVER
+
+    WORK_DIR=$(mktemp -d /tmp/corvanth-e2e-XXXXXX)
+    for file in "$RUN_DIR"/*.tga "$RUN_DIR"/*.WAV; do
+        ln -s "$file" "$WORK_DIR/"
+    done
+    cd "$WORK_DIR"
+}
+
+# Waits until a visible window with exactly this title exists; prints its id.
+wait_window() {
+    local title=$1 seconds=${2:-20}
+    local deadline=$(( $(date +%s) + seconds ))
+    while [ "$(date +%s)" -le "$deadline" ]; do
+        local id
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window \"$title\" within $seconds s"
+}
+
+# Waits until no visible window has this title.
+wait_window_gone() {
+    local title=$1 seconds=${2:-20}
+    local deadline=$(( $(date +%s) + seconds ))
+    while [ "$(date +%s)" -le "$deadline" ]; do
+        xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window \"$title\" still there after $seconds s"
+}
+
+# Gives a window the keyboard focus and sends it keys.
+keys_to() {
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+    xdotool key --delay 60 "$@"
+}
+
+# Waits for this test's copy of a program to end by itself.
+wait_process_gone() {
+    local name=$1 seconds=${2:-20}
+    local deadline=$(( $(date +%s) + seconds ))
+    while [ "$(date +%s)" -le "$deadline" ]; do
+        [ -z "$(session_pids "$name")" ] && return 0
+        sleep 0.1
+    done
+    fail "$name still running after $seconds s"
+}
