@@ -97,6 +97,19 @@ void handBack(Shell& shell) {
     startDetached("corvanth", argv, 2, shell.frontEndDirectory); // failure is silent
 }
 
+RenderSettings renderSettingsOf(const ShellSettings& settings) {
+    RenderSettings render;
+    render.gameMode = settings.gameMode;
+    render.texturedPlayfield = settings.texturedPlayfield;
+    render.texturedBlocks = settings.texturedBlocks;
+    render.bilinearFiltering = settings.bilinearFiltering;
+    render.gammaFactor = settings.gammaFactor;
+    render.backgroundPicture = settings.backgroundPicture;
+    render.antialiasedLines = settings.antialiasedLines;
+    render.screenWidth = settings.screenWidth;
+    return render;
+}
+
 } // namespace
 
 bool ShellEffects::isKeyHeld(int virtualKey) {
@@ -139,7 +152,7 @@ bool startShell(Shell& shell) {
     Game& game = shell.game;
     game.effects = &shell.effects;
     game.bestScore = loadBestScore(shell.settings.gameMode);
-    setUpScene(game);
+    setUpScene(shell.scene, game, renderSettingsOf(shell.settings));
     resetGame(game);
     game.soundOn = shell.settings.soundOn;
     openSoundCues(shell.sound);
@@ -165,7 +178,7 @@ bool runLoopTurn(Shell& shell) {
             return false; // the window went with this event; nothing is left to draw on
         }
     }
-    drawFrame(shell.game, shell.framesPerSecond);
+    drawFrame(shell.scene, shell.game, shell.framesPerSecond);
     SDL_GL_SwapWindow(shell.window);
     measureFrame(shell.timer, SDL_GetPerformanceCounter(), shell.game.frameTime,
                  shell.framesPerSecond);

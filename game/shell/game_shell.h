@@ -6,6 +6,7 @@
 // Does not: draw (the render library does) or decide anything about the game (the rules do).
 #pragma once
 
+#include "game/render/scene.h"
 #include "game/rules/game.h"
 #include "game/shell/frame_timer.h"
 #include "game/shell/sound_cues.h"
@@ -23,6 +24,12 @@ struct ShellSettings {
     int fullscreen = 0;
     int screenWidth = 512;
     int screenHeight = 384;
+    int texturedPlayfield = 1;
+    int texturedBlocks = 1;
+    int bilinearFiltering = 0;
+    float gammaFactor = 1.0f;
+    int backgroundPicture = 0;
+    int antialiasedLines = 0;
 };
 
 class Shell;
@@ -48,6 +55,7 @@ class Shell {
 
     Game game;
     ShellSettings settings;
+    Scene scene;
     FrameTimer timer;
     float framesPerSecond = 0.0f;
     SDL_Window* window = nullptr;
