@@ -22,6 +22,7 @@ struct Detail {
     const char* name;
     crv::RenderSettings settings;
     int showFps;
+    bool emptyPlayfield;
 };
 
 crv::RenderSettings highSettings() {
@@ -47,10 +48,11 @@ crv::RenderSettings lowSettings() {
 }
 
 /// A playfield full to the top with all six colours, well into a game.
-void fillGame(crv::Game& game, int showFps) {
+void fillGame(crv::Game& game, const Detail& detail) {
     for (int column = 0; column < crv::columnCount; ++column) {
         for (int row = 0; row < crv::rowCount; ++row) {
-            game.playfield.at(column, row) = (column * 7 + row * 3) % crv::colorCount + 1;
+            const int color = (column * 7 + row * 3) % crv::colorCount + 1;
+            game.playfield.at(column, row) = detail.emptyPlayfield ? 0 : color;
         }
     }
     game.gameState = crv::Playing;
@@ -59,7 +61,7 @@ void fillGame(crv::Game& game, int showFps) {
     game.swingAmplitude[2] = 20.0f;
     game.score = 12345.0f;
     game.bestScore = 23456.0f;
-    game.showFps = showFps;
+    game.showFps = detail.showFps;
     game.frameTime = 1.0f;
 }
 
@@ -91,7 +93,7 @@ double measure(int width, int height, const Detail& detail, bool blockByBlock, d
     settings.screenWidth = width;
     crv::setUpScene(*scene, *game, settings);
     scene->blockByBlock = blockByBlock;
-    fillGame(*game, detail.showFps);
+    fillGame(*game, detail);
 
     for (int i = 0; i < 30; ++i) {
         crv::drawFrame(*scene, *game, 60.0f);
@@ -121,15 +123,19 @@ int main(int argc, char** argv) {
     double seconds = 2.0;
     bool blockByBlock = false;
     bool both = false;
+    bool breakdown = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--block-by-block") == 0) {
             blockByBlock = true;
         } else if (std::strcmp(argv[i], "--both") == 0) {
             both = true;
+        } else if (std::strcmp(argv[i], "--breakdown") == 0) {
+            breakdown = true;
         } else if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) {
             seconds = std::atof(argv[++i]);
         } else {
-            std::fprintf(stderr, "usage: crvbench [--block-by-block | --both] [--seconds S]\n");
+            std::fprintf(stderr, "usage: crvbench [--block-by-block | --both] [--breakdown] "
+                                 "[--seconds S]\n");
             return 2;
         }
     }
@@ -142,19 +148,27 @@ int main(int argc, char** argv) {
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
 
-    const Detail details[] = {{"High", highSettings(), 1}, {"Low", lowSettings(), 0}};
+    crv::RenderSettings highNoWall = highSettings();
+    highNoWall.backgroundPicture = 0;
+    // The breakdown shows where a High frame's time goes: the wall, or the blocks.
+    const Detail details[] = {{"High", highSettings(), 1, false},
+                              {"Low", lowSettings(), 0, false},
+                              {"High, no background", highNoWall, 1, false},
+                              {"High, no blocks", highSettings(), 1, true}};
+    const int detailCount = breakdown ? 4 : 2;
     const struct {
         int width;
         int height;
     } sizes[] = {{640, 480}, {1280, 1024}};
     std::printf("video driver %s\n", SDL_GetCurrentVideoDriver());
     for (const auto& size : sizes) {
-        for (const Detail& detail : details) {
+        for (int d = 0; d < detailCount; ++d) {
+            const Detail& detail = details[d];
             for (int pass = 0; pass < (both ? 2 : 1); ++pass) {
                 const bool slow = both ? pass == 1 : blockByBlock;
                 const double fps = measure(size.width, size.height, detail, slow, seconds);
-                std::printf("%4dx%-4d %-4s %-13s %7.1f fps\n", size.width, size.height, detail.name,
-                            slow ? "block-by-block" : "batched", fps);
+                std::printf("%4dx%-4d %-19s %-14s %7.1f fps\n", size.width, size.height,
+                            detail.name, slow ? "block-by-block" : "batched", fps);
                 std::fflush(stdout);
             }
         }

@@ -21,6 +21,14 @@ void sendPosition(const BlockRecord& block, const MeshVertex& v) {
                block.z + v.position[2] * block.scale);
 }
 
+void sendLower(const BlockRecord& block) {
+    for (int corner : lowerCorners) {
+        const MeshVertex& v = meshVertices[corner];
+        sendNormal(v);
+        sendPosition(block, v);
+    }
+}
+
 void sendTop(const BlockRecord& block) {
     for (const TopCorner& corner : topCorners) {
         const MeshVertex& v = meshVertices[corner.vertex];
@@ -30,19 +38,19 @@ void sendTop(const BlockRecord& block) {
     }
 }
 
-void sendLower(const BlockRecord& block) {
-    for (int corner : lowerCorners) {
-        const MeshVertex& v = meshVertices[corner];
-        sendNormal(v);
-        sendPosition(block, v);
-    }
-}
+struct Batch {
+    const BlockRecord* records;
+    const QueuedBlock* queue;
+    int length;
+
+    const BlockRecord& block(int i) const { return records[queue[i].cell]; }
+};
 
 /// No textures: one batch, each block whole, in the order block by block would draw.
-void drawUntextured(const Scene& scene) {
+void drawUntextured(const Batch& batch) {
     glBegin(GL_TRIANGLES);
-    for (int i = 0; i < scene.queueLength; ++i) {
-        const BlockRecord& block = scene.cellBlocks[scene.queue[i].cell];
+    for (int i = 0; i < batch.length; ++i) {
+        const BlockRecord& block = batch.block(i);
         setBlockColor(block.red, block.green, block.blue);
         sendLower(block);
         sendTop(block);
@@ -50,20 +58,20 @@ void drawUntextured(const Scene& scene) {
     glEnd();
 }
 
-void drawLowerParts(const Scene& scene) {
+void drawLowerParts(const Batch& batch) {
     glBegin(GL_TRIANGLES);
-    for (int i = 0; i < scene.queueLength; ++i) {
-        const BlockRecord& block = scene.cellBlocks[scene.queue[i].cell];
+    for (int i = 0; i < batch.length; ++i) {
+        const BlockRecord& block = batch.block(i);
         setBlockColor(block.red, block.green, block.blue);
         sendLower(block);
     }
     glEnd();
 }
 
-void drawTops(const Scene& scene, int textureIndex) {
+void drawTops(const Scene& scene, const Batch& batch, int textureIndex) {
     bool begun = false;
-    for (int i = 0; i < scene.queueLength; ++i) {
-        if (scene.queue[i].textureIndex != textureIndex) {
+    for (int i = 0; i < batch.length; ++i) {
+        if (batch.queue[i].textureIndex != textureIndex) {
             continue;
         }
         if (!begun) {
@@ -77,7 +85,7 @@ void drawTops(const Scene& scene, int textureIndex) {
             glBegin(GL_TRIANGLES);
             begun = true;
         }
-        const BlockRecord& block = scene.cellBlocks[scene.queue[i].cell];
+        const BlockRecord& block = batch.block(i);
         setBlockColor(block.red, block.green, block.blue);
         sendTop(block);
     }
@@ -91,21 +99,23 @@ void drawTops(const Scene& scene, int textureIndex) {
 
 } // namespace
 
-void drawQueuedBlocks(const Scene& scene) {
-    if (scene.queueLength == 0) {
-        return;
-    }
+void drawQueuedBlocks(const Scene& scene, const BlockRecord* records, const QueuedBlock* queue,
+                      int length) {
+    const Batch batch{records, queue, length};
     bool anyTexture = false;
-    for (int i = 0; i < scene.queueLength; ++i) {
-        anyTexture = anyTexture || scene.queue[i].textureIndex != 0;
+    for (int i = 0; i < length; ++i) {
+        anyTexture = anyTexture || queue[i].textureIndex != 0;
+    }
+    if (length == 0) {
+        return;
     }
     if (!anyTexture) {
-        drawUntextured(scene);
+        drawUntextured(batch);
         return;
     }
-    drawLowerParts(scene);
+    drawLowerParts(batch);
     for (int textureIndex = 0; textureIndex <= colorCount; ++textureIndex) {
-        drawTops(scene, textureIndex);
+        drawTops(scene, batch, textureIndex);
     }
 }
 

@@ -161,7 +161,7 @@ void drawPlayfield(Scene& scene, const Game& game) {
         }
     }
     if (!scene.blockByBlock) {
-        drawQueuedBlocks(scene);
+        drawQueuedBlocks(scene, scene.cellBlocks, scene.queue, scene.queueLength);
     }
 }
 
@@ -172,11 +172,18 @@ void drawPreview(Scene& scene, const Game& game) {
     for (int k = 0; k < previewBlockCount; ++k) {
         setColor(scene.previewBlocks[k], scene.cellColors[colorIndexOf(game.nextPiece[k])]);
     }
+    QueuedBlock queue[previewBlockCount];
     for (int k = 0; k < previewBlockCount; ++k) {
         const int colorIndex = colorIndexOf(game.nextPiece[k]);
         const int textureIndex =
             scene.settings.texturedBlocks != 0 && colorIndex <= colorCount ? colorIndex : 0;
-        drawBlock(scene, scene.previewBlocks[k], textureIndex);
+        if (scene.blockByBlock) {
+            drawBlock(scene, scene.previewBlocks[k], textureIndex);
+        }
+        queue[k] = {k, textureIndex};
+    }
+    if (!scene.blockByBlock) {
+        drawQueuedBlocks(scene, scene.previewBlocks, queue, previewBlockCount);
     }
     glPopMatrix();
 }

@@ -36,7 +36,7 @@ struct Scene {
     /// Sends each block with its own matrix and batches: the slow path the batched one must
     /// match, kept for the tests and the bench.
     bool blockByBlock = false;
-    /// The batched path's list of this frame's blocks; sized for a full playfield.
+    /// The batched path's list of this frame's cell blocks; sized for a full playfield.
     QueuedBlock queue[cellCount]{};
     int queueLength = 0;
 };
