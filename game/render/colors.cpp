@@ -29,6 +29,10 @@ const Color basePanelCornerColors[panelCornerCount] = {
 };
 
 float correctBrightness(float component, float gamma) {
+    // The slider gives 0.7 to 1.3; a damaged settings file must not give infinite colours.
+    if (!(gamma > 0.0f)) {
+        gamma = 1.0f;
+    }
     return static_cast<float>(std::pow(static_cast<double>(component), 1.0 / gamma));
 }
 

@@ -19,6 +19,7 @@ extern const Color baseCellColors[cellColorCount];
 extern const Color basePanelCornerColors[panelCornerCount];
 
 /// One component raised to 1 / gamma: a gamma above 1 brightens, below 1 darkens; 0 stays 0.
+/// A gamma of 0 or below counts as 1.
 float correctBrightness(float component, float gamma);
 
 /// The colour of a cell marked for removal as the removal clock runs from 0 to 3: to white

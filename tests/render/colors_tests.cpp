@@ -15,6 +15,7 @@ TEST(ColorsTest, BrightnessCorrectionFollowsTheGamma) {
     } cases[] = {
         {0.1f, 0.7f, 0.0373f}, {0.6f, 0.7f, 0.482f}, {0.6f, 1.0f, 0.6f}, {0.25f, 1.0f, 0.25f},
         {0.6f, 1.3f, 0.675f},  {0.0f, 0.7f, 0.0f},   {0.0f, 1.3f, 0.0f}, {1.0f, 0.7f, 1.0f},
+        {0.6f, 0.0f, 0.6f},    {0.0f, -0.3f, 0.0f}, // no slider position gives these
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(crv::correctBrightness(c.component, c.gamma), c.expected, near)
