@@ -9,6 +9,11 @@ namespace {
 std::atomic<long> allocationCount{0};
 }
 
+// AddressSanitizer's own operator new meets this one inside the GL driver's libraries and
+// reports a mismatch, so the count is taken in the builds without it.
+#if !defined(__SANITIZE_ADDRESS__)
+#define CRV_COUNT_ALLOCATIONS 1
+
 // Counts this program's C++ allocations; Mesa's own C allocations are not ours to count.
 void* operator new(std::size_t size) {
     allocationCount.fetch_add(1, std::memory_order_relaxed);
@@ -24,12 +29,16 @@ void operator delete(void* memory) noexcept {
 void operator delete(void* memory, std::size_t) noexcept {
     std::free(memory);
 }
+#endif
 
 namespace {
 
 using crv::testing::SceneTest;
 
 TEST_F(SceneTest, DrawingFramesAllocatesNothing) {
+#if !defined(CRV_COUNT_ALLOCATIONS)
+    GTEST_SKIP() << "allocations are counted in the builds without AddressSanitizer";
+#endif
     writePatternImages();
     crv::RenderSettings settings;
     settings.backgroundPicture = 1;
