@@ -18,4 +18,13 @@ void resizeView(int width, int height) {
     glTranslatef(0.0f, 0.0f, -3.0f);
 }
 
+void finishDrawing() {
+    glFinish();
+}
+
+const char* rendererName() {
+    const GLubyte* name = glGetString(GL_RENDERER);
+    return name != nullptr ? reinterpret_cast<const char*>(name) : "none";
+}
+
 } // namespace crv

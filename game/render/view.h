@@ -7,4 +7,10 @@ namespace crv {
 /// and the base translation 3 units into the screen. A height of 0 counts as 1.
 void resizeView(int width, int height);
 
+/// Waits until the GL has carried out every drawing call so far; for timing the picture.
+void finishDrawing();
+
+/// The GL's own name for what draws, for reports.
+const char* rendererName();
+
 } // namespace crv

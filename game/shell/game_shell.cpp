@@ -99,6 +99,20 @@ void handBack(Shell& shell) {
     startDetached(arguments[0], argv, 2, shell.frontEndDirectory); // failure is silent
 }
 
+RenderSettings renderSettingsOf(const GameSettings& game) {
+    const Settings& settings = game.settings;
+    RenderSettings render;
+    render.gameMode = settings.gameMode;
+    render.texturedPlayfield = settings.texturedPlayfield;
+    render.texturedBlocks = settings.texturedBlocks;
+    render.bilinearFiltering = settings.bilinearFiltering;
+    render.gammaFactor = game.gammaFactor;
+    render.backgroundPicture = settings.backgroundPicture;
+    render.antialiasedLines = settings.antialiasedLines;
+    render.screenWidth = game.screenWidth;
+    return render;
+}
+
 } // namespace
 
 bool ShellEffects::isKeyHeld(int virtualKey) {
@@ -141,7 +155,7 @@ bool startShell(Shell& shell) {
     Game& game = shell.game;
     game.effects = &shell.effects;
     game.bestScore = readBestScore(shell.settings.settings.gameMode);
-    setUpScene(game);
+    setUpScene(shell.scene, game, renderSettingsOf(shell.settings));
     resetGame(game);
     game.soundOn = shell.settings.settings.soundOn;
     openSoundCues(shell.sound);
@@ -167,7 +181,7 @@ bool runLoopTurn(Shell& shell) {
             return false; // the window went with this event; nothing is left to draw on
         }
     }
-    drawFrame(shell.game, shell.framesPerSecond);
+    drawFrame(shell.scene, shell.game, shell.framesPerSecond);
     SDL_GL_SwapWindow(shell.window);
     measureFrame(shell.timer, SDL_GetPerformanceCounter(), shell.game.frameTime,
                  shell.framesPerSecond);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "common/settings.h"
+#include "game/render/scene.h"
 #include "game/rules/game.h"
 #include "game/shell/frame_timer.h"
 #include "game/shell/sound_cues.h"
@@ -40,6 +41,7 @@ class Shell {
 
     Game game;
     GameSettings settings;
+    Scene scene;
     FrameTimer timer;
     float framesPerSecond = 0.0f;
     SDL_Window* window = nullptr;
