@@ -139,6 +139,11 @@ HighScoresDialog::HighScoresDialog(QWidget* parent) : QDialog(parent) {
     m_staticTable = readScoreTable(staticScoreFileName);
     fillScoreList(m_swingingTable, m_ui.swingingList);
     fillScoreList(m_staticTable, m_ui.staticList);
+    // Side by side, the two tables look alike even when one holds a longer name.
+    const int listWidth =
+        std::max(m_ui.swingingList->minimumWidth(), m_ui.staticList->minimumWidth());
+    m_ui.swingingList->setMinimumWidth(listWidth);
+    m_ui.staticList->setMinimumWidth(listWidth);
     // Enter closes the dialog; a list with the focus would show a focus frame on row 1.
     m_ui.okButton->setFocus();
 }
