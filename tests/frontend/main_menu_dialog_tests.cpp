@@ -76,6 +76,23 @@ class MainMenuDialogTests : public QObject {
         QCOMPARE(readText("corvanth.cfg"), QByteArray("0\n3\n0\n1\n0\n0\n1\n9\n1\n1"));
     }
 
+    // Any non-zero mode is swinging, so one click on a stray mode must show static.
+    void toggleFromAStrayModeGivesStatic_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("2") << QByteArray("2\n1\n1\n0\n1\n1\n0\n6\n0\n0");
+        QTest::newRow("most negative") << QByteArray("-2147483648\n1\n1\n0\n1\n1\n0\n6\n0\n0");
+    }
+    void toggleFromAStrayModeGivesStatic() {
+        QFETCH(QByteArray, file);
+        writeText("corvanth.cfg", file);
+        MainMenuDialog dialog(QString{});
+        dialog.show();
+        click(dialog, "gameTypeButton");
+        QCOMPARE(button(dialog, "gameTypeButton")->text(), staticText);
+        click(dialog, "exitButton");
+        QCOMPARE(readText("corvanth.cfg"), QByteArray("0\n1\n1\n0\n1\n1\n0\n6\n0\n0"));
+    }
+
     void exitWithoutAFileCreatesTheDefaults() {
         MainMenuDialog dialog(QString{});
         dialog.show();
