@@ -112,7 +112,7 @@ void fillScoreList(ScoreTable& table, QTreeWidget* list) {
         const int needed = std::max(list->header()->sectionSizeHint(c), view->sizeHintForColumn(c));
         int width = std::max(scoreColumns[c].width, needed);
         if (c == nameColumn) {
-            width = std::min(width, std::max(scoreColumns[c].width, maxNameColumnWidth));
+            width = std::min(width, maxNameColumnWidth);
         }
         list->setColumnWidth(c, width);
         listWidth += width;
