@@ -1,0 +1,43 @@
+// The front end's run: game result, then main menu.
+#include "frontend/front_end.h"
+
+#include "common/process_game_result.h"
+#include "frontend/high_scores_dialog.h"
+#include "frontend/main_menu_dialog.h"
+#include "frontend/name_entry_dialog.h"
+
+namespace crv {
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (const int size : {32, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+int runFrontEnd(const std::vector<std::string>& arguments, const QString& gameDirectory) {
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument.c_str());
+    }
+
+    // The result dialogs run before the menu exists, so the player meets them first.
+    GameResultHooks hooks;
+    hooks.askName = [](std::int32_t score) {
+        NameEntryDialog dialog(score);
+        dialog.exec();
+        return dialog.name().toStdString();
+    };
+    hooks.showScoreTables = [] {
+        HighScoresDialog dialog;
+        dialog.exec();
+    };
+    processGameResult(static_cast<int>(argv.size()), argv.data(), hooks);
+
+    MainMenuDialog menu(gameDirectory);
+    menu.exec();
+    return 0;
+}
+
+} // namespace crv

@@ -1,0 +1,158 @@
+// "Highscores": reading, showing and writing back both tables.
+#include "frontend/high_scores_dialog.h"
+
+#include "common/games_played.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace crv {
+
+namespace {
+
+struct ScoreColumn {
+    const char* heading;
+    Qt::Alignment alignment;
+    int width; // pixels at the classic dialog font; widened when the text needs more
+};
+
+constexpr ScoreColumn scoreColumns[] = {
+    {"Place", Qt::AlignRight, 48},
+    {"Name", Qt::AlignLeft, 137},
+    {"Score", Qt::AlignRight, 64},
+};
+constexpr int nameColumn = 1;
+// A name column wider than this would push the dialog off small screens; longer names elide.
+constexpr int maxNameColumnWidth = 2 * 137;
+
+/// Draws cell text further from the cell's edges than the style does, so a right-aligned
+/// place does not run into the left-aligned name beside it.
+class ScoreCellDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = cell.text;
+        cell.text.clear();
+        const QWidget* widget = cell.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+
+        const QRect textRect = cell.rect.adjusted(margin(cell), 0, -margin(cell), 0);
+        const bool selected = cell.state & QStyle::State_Selected;
+        painter->save();
+        painter->setFont(cell.font);
+        painter->setPen(cell.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(textRect, int(cell.displayAlignment),
+                          cell.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()));
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        return {cell.fontMetrics.horizontalAdvance(cell.text) + 2 * margin(cell),
+                QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+
+  private:
+    static int margin(const QStyleOptionViewItem& cell) {
+        return cell.fontMetrics.averageCharWidth() * 3 / 4;
+    }
+};
+
+} // namespace
+
+void fillScoreList(ScoreTable& table, QTreeWidget* list) {
+    sortScoreTable(table);
+
+    list->clear();
+    list->setColumnCount(3);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    if (!dynamic_cast<ScoreCellDelegate*>(list->itemDelegate())) {
+        list->setItemDelegate(new ScoreCellDelegate(list));
+    }
+    QStringList headings;
+    for (const ScoreColumn& column : scoreColumns) {
+        headings << QString::fromLatin1(column.heading);
+    }
+    list->setHeaderLabels(headings);
+    for (int c = 0; c < 3; ++c) {
+        list->headerItem()->setTextAlignment(c, scoreColumns[c].alignment | Qt::AlignVCenter);
+    }
+
+    for (int i = 0; i < scoreRowCount; ++i) {
+        const ScoreRow& row = table.rows[i];
+        auto* item = new QTreeWidgetItem(list);
+        item->setText(0, QString::number(i + 1));
+        item->setText(1, QString::fromUtf8(row.name));
+        item->setText(2, QString::number(row.score));
+        item->setToolTip(1, item->text(1));
+        for (int c = 0; c < 3; ++c) {
+            item->setTextAlignment(c, scoreColumns[c].alignment | Qt::AlignVCenter);
+        }
+    }
+
+    // The classic widths, widened to the font so no heading, place or score is cut.
+    // QTreeView hides the size hints that its base class offers.
+    const QAbstractItemView* view = list;
+    int listWidth = 2 * list->frameWidth();
+    for (int c = 0; c < 3; ++c) {
+        const int needed = std::max(list->header()->sectionSizeHint(c), view->sizeHintForColumn(c));
+        int width = std::max(scoreColumns[c].width, needed);
+        if (c == nameColumn) {
+            width = std::min(width, maxNameColumnWidth);
+        }
+        list->setColumnWidth(c, width);
+        listWidth += width;
+    }
+    // The name takes whatever width the group box gives beyond that.
+    list->header()->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
+    list->header()->setMinimumSectionSize(0);
+    // All fifteen rows and all three columns show without scrolling.
+    const int rowHeight = view->sizeHintForRow(0);
+    const int listHeight =
+        2 * list->frameWidth() + list->header()->sizeHint().height() + scoreRowCount * rowHeight;
+    list->setMinimumSize(listWidth, listHeight);
+}
+
+HighScoresDialog::HighScoresDialog(QWidget* parent) : QDialog(parent) {
+    m_ui.setupUi(this);
+    connect(m_ui.okButton, &QPushButton::clicked, this, &HighScoresDialog::accept);
+
+    const GamesPlayed games = readGamesPlayed();
+    m_ui.swingingCountEdit->setText(QString::number(games.swingingGames));
+    m_ui.staticCountEdit->setText(QString::number(games.staticGames));
+
+    m_swingingTable = readScoreTable(swingScoreFileName);
+    m_staticTable = readScoreTable(staticScoreFileName);
+    fillScoreList(m_swingingTable, m_ui.swingingList);
+    fillScoreList(m_staticTable, m_ui.staticList);
+    // Side by side, the two tables look alike even when one holds a longer name.
+    const int listWidth =
+        std::max(m_ui.swingingList->minimumWidth(), m_ui.staticList->minimumWidth());
+    m_ui.swingingList->setMinimumWidth(listWidth);
+    m_ui.staticList->setMinimumWidth(listWidth);
+    // Enter closes the dialog; a list with the focus would show a focus frame on row 1.
+    m_ui.okButton->setFocus();
+}
+
+void HighScoresDialog::accept() {
+    // The tables went out sorted when shown; a file that cannot be written is skipped.
+    writeScoreTable(m_swingingTable, swingScoreFileName);
+    writeScoreTable(m_staticTable, staticScoreFileName);
+    QDialog::accept();
+}
+
+} // namespace crv
