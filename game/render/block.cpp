@@ -52,6 +52,14 @@ void setBlockColor(float red, float green, float blue) {
     glColor3f(red, green, blue);
 }
 
+void bindBlockTexture(const Scene& scene, int textureIndex) {
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, scene.blockTextures[textureIndex - 1]);
+    applyFilter(scene.settings.bilinearFiltering);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+}
+
 void drawBlockMesh(const Scene& scene, int textureIndex) {
     glBegin(GL_TRIANGLES);
     for (int corner : lowerCorners) {
@@ -61,11 +69,7 @@ void drawBlockMesh(const Scene& scene, int textureIndex) {
 
     const bool textured = textureIndex >= 1 && textureIndex <= colorCount;
     if (textured) {
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, scene.blockTextures[textureIndex - 1]);
-        applyFilter(scene.settings.bilinearFiltering);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+        bindBlockTexture(scene, textureIndex);
     }
     glBegin(GL_TRIANGLES);
     for (const TopCorner& corner : topCorners) {

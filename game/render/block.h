@@ -55,6 +55,9 @@ void setBlockColor(float red, float green, float blue);
 /// blockTextures entry textureIndex - 1 unless textureIndex is 0. Texturing is off on return.
 void drawBlockMesh(const Scene& scene, int textureIndex);
 
+/// Enables texturing with block texture 1..6, its filter and repeat wrapping.
+void bindBlockTexture(const Scene& scene, int textureIndex);
+
 /// Draws one record with its colour and placement; the matrix is as before on return.
 bool drawBlock(const Scene& scene, BlockRecord record, int textureIndex);
 

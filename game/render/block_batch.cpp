@@ -76,11 +76,7 @@ void drawTops(const Scene& scene, const Batch& batch, int textureIndex) {
         }
         if (!begun) {
             if (textureIndex != 0) {
-                glEnable(GL_TEXTURE_2D);
-                glBindTexture(GL_TEXTURE_2D, scene.blockTextures[textureIndex - 1]);
-                applyFilter(scene.settings.bilinearFiltering);
-                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-                glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+                bindBlockTexture(scene, textureIndex);
             }
             glBegin(GL_TRIANGLES);
             begun = true;
