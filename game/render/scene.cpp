@@ -42,33 +42,25 @@ void fillColorTables(Scene& scene) {
     }
 }
 
+/// A block of this size at (x, y) on the base plane, unturned and not yet coloured.
+BlockRecord placedBlock(float scale, float x, float y) {
+    BlockRecord block{};
+    block.scale = scale;
+    block.x = x;
+    block.y = y;
+    return block;
+}
+
 void placeBlocks(Scene& scene) {
     for (int column = 0; column < columnCount; ++column) {
         for (int row = 0; row < rowCount; ++row) {
-            scene.cellBlocks[column * rowCount + row] = {blockScale,
-                                                         0.18f * column - 0.9f,
-                                                         1.62f - 0.18f * row,
-                                                         0.0f,
-                                                         0.0f,
-                                                         0.0f,
-                                                         0.0f,
-                                                         0.0f,
-                                                         0.0f,
-                                                         0.0f};
+            scene.cellBlocks[column * rowCount + row] =
+                placedBlock(blockScale, 0.18f * column - 0.9f, 1.62f - 0.18f * row);
         }
     }
     for (int i = 0; i < previewBlockCount; ++i) {
-        BlockRecord& block = scene.previewBlocks[i];
-        block = {previewScale,
-                 0.09f * (i % 2) - 0.045f,
-                 0.09f * (i / 2) - 0.045f,
-                 0.0f,
-                 0.0f,
-                 0.0f,
-                 0.0f,
-                 0.0f,
-                 0.0f,
-                 0.0f};
+        scene.previewBlocks[i] =
+            placedBlock(previewScale, 0.09f * (i % 2) - 0.045f, 0.09f * (i / 2) - 0.045f);
     }
 }
 
