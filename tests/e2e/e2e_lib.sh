@@ -30,6 +30,7 @@ decode() {
     echo $(( t / multiplier ))
 }
 
+GAME_RESULT_PAIR="2053 $((0x63a1d05e))"
 HIGH_SCORE_PAIR="2029 $((0x5d27e4b3))"
 SWINGING_GAMES_PAIR="2341 $((0x4e8b2c17))"
 STATIC_GAMES_PAIR="2459 $((0x17c35d29))"
@@ -62,10 +63,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a display number it picks itself, and a fresh working directory.
-start_session() {
-    [ -x "$RUN_DIR/corvanth" ] || fail "no corvanth in $RUN_DIR"
-    [ -x "$RUN_DIR/crvmain" ] || fail "no crvmain in $RUN_DIR"
+# Starts Xvfb on a display number it picks itself; the programs' sound goes to a file.
+start_x_server() {
     local display_file
     display_file=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
@@ -79,7 +78,13 @@ start_session() {
     rm -f "$display_file"
     export SDL_AUDIODRIVER=disk
     unset QT_QPA_PLATFORM SDL_VIDEODRIVER
+}
 
+# An X server and a fresh working directory holding the game's data, the programs in RUN_DIR.
+start_session() {
+    [ -x "$RUN_DIR/corvanth" ] || fail "no corvanth in $RUN_DIR"
+    [ -x "$RUN_DIR/crvmain" ] || fail "no crvmain in $RUN_DIR"
+    start_x_server
     WORK_DIR=$(mktemp -d /tmp/corvanth-e2e-XXXXXX)
     for file in "$RUN_DIR"/*.tga "$RUN_DIR"/*.WAV; do
         ln -s "$file" "$WORK_DIR/"
@@ -120,6 +125,79 @@ keys_to() {
     shift
     xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
     xdotool key --delay 60 "$@"
+}
+
+# Waits until this test's copy of the program runs; prints its process id.
+wait_process() {
+    local name=$1 seconds=${2:-20}
+    local deadline=$(( $(date +%s) + seconds ))
+    while [ "$(date +%s)" -le "$deadline" ]; do
+        local pids
+        pids=$(session_pids "$name")
+        if [ -n "$pids" ]; then
+            [ "$(echo "$pids" | wc -l)" -eq 1 ] || fail "more than one $name: $pids"
+            echo "$pids"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "$name did not start within $seconds s"
+}
+
+# Both programs title their main window "Corvanth v1.5"; this finds the one a given program
+# shows, by its process id. Prints the window id.
+wait_program_window() {
+    local name=$1 title=$2 seconds=${3:-20}
+    local pid
+    pid=$(wait_process "$name" "$seconds")
+    local deadline=$(( $(date +%s) + seconds ))
+    while [ "$(date +%s)" -le "$deadline" ]; do
+        local id
+        id=$(xdotool search --onlyvisible --pid "$pid" --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "$name shows no window \"$title\" within $seconds s"
+}
+
+# Fails unless no visible window has this title.
+expect_no_window() {
+    local title=$1
+    if xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; then
+        fail "window \"$title\" is shown too early"
+    fi
+}
+
+# The arguments a running process was started with, one per line.
+process_arguments() {
+    tr '\0' '\n' <"/proc/$1/cmdline"
+}
+
+# Fails unless the file holds exactly what the given command prints.
+expect_file() {
+    local file=$1
+    shift
+    [ -f "$file" ] || fail "$file was not written"
+    if ! cmp -s "$file" <("$@"); then
+        echo "expected $file:" >&2
+        "$@" | od -c | head -n 20 >&2
+        echo "found:" >&2
+        od -c "$file" | head -n 20 >&2
+        fail "$file differs"
+    fi
+}
+
+# The front end's settings file as its defaults write it, with the given game mode.
+default_settings_text() {
+    printf '%s\n1\n1\n0\n1\n1\n0\n6\n0\n0' "$1"
+}
+
+# "nrgames.dat" for the given counts.
+games_played_text() {
+    printf '%s %s\n' "$(encode "$1" $SWINGING_GAMES_PAIR)" "$(encode "$2" $STATIC_GAMES_PAIR)"
 }
 
 # Waits for this test's copy of a program to end by itself.

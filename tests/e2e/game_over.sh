@@ -1,0 +1,52 @@
+#!/bin/bash
+# A game that ends by itself: pieces dropped into the entry fill the playfield, "Game Over!"
+# shows for a while with no key pressed, and the game hands back to the front end.
+source "$(dirname "$0")/e2e_lib.sh"
+start_session
+
+# White pixels in the middle of the game window, where "Game Over!" is written; blocks are
+# never white there except for the short flash of a removal.
+message_pixels() {
+    local shot=$WORK_DIR/shot.png
+    timeout 5 import -window "$1" "$shot" 2>/dev/null || { echo 0; return; }
+    local size width height
+    size=$(identify -format "%w %h" "$shot")
+    read -r width height <<<"$size"
+    convert "$shot" -alpha off -crop "$((width * 2 / 5))x$((height / 4))+$((width / 5))+$((height * 2 / 7))" \
+        +repage -separate -threshold 85% -evaluate-sequence min -format "%[fx:round(mean*w*h)]" info:
+}
+
+default_settings_text 1 >corvanth.cfg
+"$RUN_DIR/crvmain" >/dev/null 2>&1 &
+game=$(wait_program_window crvmain "Corvanth v1.5")
+(( $(message_pixels "$game") < 20 )) || fail "the middle of a new game is already white"
+
+step "drop pieces into the entry until the message shows"
+xdotool windowfocus --sync "$game" 2>/dev/null || xdotool windowfocus "$game"
+seen=0
+for _ in $(seq 1 80); do
+    xdotool keydown Down
+    sleep 0.4
+    xdotool keyup Down
+    [ -n "$(session_pids crvmain)" ] || fail "the game ended before the message was seen"
+    if (( $(message_pixels "$game") > 150 )); then
+        seen=$((seen + 1))
+        # Twice in a row, so a removal's flash is not taken for the message.
+        (( seen == 2 )) && break
+    else
+        seen=0
+    fi
+done
+(( seen == 2 )) || fail "\"Game Over!\" never showed"
+
+step "the game ends by itself and hands back"
+sleep 1
+[ -n "$(session_pids crvmain)" ] || fail "the game ended before showing the message for a while"
+wait_process_gone crvmain 15
+menu=$(wait_program_window corvanth "Corvanth v1.5")
+mapfile -t arguments < <(process_arguments "$(wait_process corvanth)")
+[ "${arguments[1]}" = 1 ] || fail "mode ${arguments[1]}, expected 1 (swinging)"
+score=$(decode "${arguments[2]}" $GAME_RESULT_PAIR)
+echo "final score $score"
+expect_file nrgames.dat games_played_text 1 0
+echo "PASS"
