@@ -200,6 +200,18 @@ games_played_text() {
     printf '%s %s\n' "$(encode "$1" $SWINGING_GAMES_PAIR)" "$(encode "$2" $STATIC_GAMES_PAIR)"
 }
 
+# The count of white pixels in the middle of the game window, where "Game Over!" is written;
+# blocks are never white there except for the short flash of a removal.
+message_pixels() {
+    local shot=$WORK_DIR/shot.png
+    timeout 5 import -window "$1" "$shot" 2>/dev/null || { echo 0; return; }
+    local size width height
+    size=$(identify -format "%w %h" "$shot")
+    read -r width height <<<"$size"
+    convert "$shot" -alpha off -crop "$((width * 2 / 5))x$((height / 4))+$((width / 5))+$((height * 2 / 7))" \
+        +repage -separate -threshold 85% -evaluate-sequence min -format "%[fx:round(mean*w*h)]" info:
+}
+
 # Waits for this test's copy of a program to end by itself.
 wait_process_gone() {
     local name=$1 seconds=${2:-20}

@@ -4,18 +4,6 @@
 source "$(dirname "$0")/e2e_lib.sh"
 start_session
 
-# White pixels in the middle of the game window, where "Game Over!" is written; blocks are
-# never white there except for the short flash of a removal.
-message_pixels() {
-    local shot=$WORK_DIR/shot.png
-    timeout 5 import -window "$1" "$shot" 2>/dev/null || { echo 0; return; }
-    local size width height
-    size=$(identify -format "%w %h" "$shot")
-    read -r width height <<<"$size"
-    convert "$shot" -alpha off -crop "$((width * 2 / 5))x$((height / 4))+$((width / 5))+$((height * 2 / 7))" \
-        +repage -separate -threshold 85% -evaluate-sequence min -format "%[fx:round(mean*w*h)]" info:
-}
-
 default_settings_text 1 >corvanth.cfg
 "$RUN_DIR/crvmain" >/dev/null 2>&1 &
 game=$(wait_program_window crvmain "Corvanth v1.5")
