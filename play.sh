@@ -8,5 +8,9 @@ scripts/install-deps
 cmake --preset release >/dev/null
 cmake --build --preset release
 
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "play.sh: Corvanth is built in build/release/run, but there is no display to show it on (DISPLAY is not set)" >&2
+  exit 1
+fi
 cd build/release/run
 exec ./corvanth "$@"
