@@ -5,6 +5,7 @@
 #include "game/render/hud_text.h"
 #include "game/render/motion.h"
 #include "game/render/playfield.h"
+#include "game/render/wall_copy.h"
 
 #include <GL/gl.h>
 
@@ -61,7 +62,7 @@ void drawFrame(Scene& scene, const Game& game, float framesPerSecond) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
     if (scene.settings.backgroundPicture != 0) {
-        drawBackground(scene);
+        drawWall(scene);
     }
     if (scene.settings.gameMode != 0) {
         swingTransform(scene, game);

@@ -117,6 +117,7 @@ void loadPanelAndBlocks(Scene& scene) {
 
 void setUpScene(Scene& scene, Game& game, const RenderSettings& settings) {
     scene.settings = settings;
+    scene.wallCopy = WallCopy{}; // a texture of an earlier context is not this one's
     fillColorTables(scene);
     placeBlocks(scene);
     setFixedState();

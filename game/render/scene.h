@@ -18,8 +18,21 @@ struct QueuedBlock {
     int textureIndex;
 };
 
+/// The wall's pixels from the last frame that drew it, and the view they belong to.
+struct WallCopy {
+    unsigned texture = 0;
+    int textureWidth = 0; // powers of two, at least the viewport's size
+    int textureHeight = 0;
+    bool valid = false;
+    int viewport[4]{};
+    float projection[16]{};
+    float modelView[16]{};
+    float clearColor[4]{};
+    int bilinearFiltering = 0;
+};
+
 /// Everything the picture owns. Filled once by setUpScene; afterwards only the clocks, the
-/// wave's phase and the blocks' colours change.
+/// wave's phase, the blocks' colours and the kept wall change.
 struct Scene {
     RenderSettings settings;
     Color cellColors[cellColorCount]{};
@@ -39,6 +52,7 @@ struct Scene {
     /// The batched path's list of this frame's cell blocks; sized for a full playfield.
     QueuedBlock queue[cellCount]{};
     int queueLength = 0;
+    WallCopy wallCopy;
 };
 
 /// The colour tables, block records, fixed GL state, light, font and textures; then the
