@@ -74,8 +74,7 @@ void keep(WallCopy& copy, const WallView& view) {
     }
     glBindTexture(GL_TEXTURE_2D, copy.texture);
     if (width != copy.textureWidth || height != copy.textureHeight) {
-        // Laid out as most windows are, so the software GL copies it back without converting.
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                      nullptr);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
