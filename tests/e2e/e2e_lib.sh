@@ -92,31 +92,39 @@ start_session() {
     cd "$WORK_DIR"
 }
 
+# Runs the command every tenth of a second until it succeeds, for at most the given seconds;
+# what its successful run prints is passed on.
+wait_until() {
+    local seconds=$1
+    shift
+    local deadline=$(( $(date +%s) + seconds ))
+    while [ "$(date +%s)" -le "$deadline" ]; do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Prints the id of a visible window with exactly this title (of this process, if given).
+find_window() {
+    local title=$1 pid=${2:-}
+    xdotool search --onlyvisible ${pid:+--pid "$pid"} --name "^${title}\$" 2>/dev/null | head -n 1 | grep .
+}
+
+no_window() {
+    ! find_window "$1" >/dev/null
+}
+
 # Waits until a visible window with exactly this title exists; prints its id.
 wait_window() {
     local title=$1 seconds=${2:-20}
-    local deadline=$(( $(date +%s) + seconds ))
-    while [ "$(date +%s)" -le "$deadline" ]; do
-        local id
-        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "no window \"$title\" within $seconds s"
+    wait_until "$seconds" find_window "$title" || fail "no window \"$title\" within $seconds s"
 }
 
 # Waits until no visible window has this title.
 wait_window_gone() {
     local title=$1 seconds=${2:-20}
-    local deadline=$(( $(date +%s) + seconds ))
-    while [ "$(date +%s)" -le "$deadline" ]; do
-        xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "window \"$title\" still there after $seconds s"
+    wait_until "$seconds" no_window "$title" || fail "window \"$title\" still there after $seconds s"
 }
 
 # Gives a window the keyboard focus and sends it keys.
@@ -127,21 +135,17 @@ keys_to() {
     xdotool key --delay 60 "$@"
 }
 
+find_process() {
+    session_pids "$1" | grep .
+}
+
 # Waits until this test's copy of the program runs; prints its process id.
 wait_process() {
     local name=$1 seconds=${2:-20}
-    local deadline=$(( $(date +%s) + seconds ))
-    while [ "$(date +%s)" -le "$deadline" ]; do
-        local pids
-        pids=$(session_pids "$name")
-        if [ -n "$pids" ]; then
-            [ "$(echo "$pids" | wc -l)" -eq 1 ] || fail "more than one $name: $pids"
-            echo "$pids"
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "$name did not start within $seconds s"
+    local pids
+    pids=$(wait_until "$seconds" find_process "$name") || fail "$name did not start within $seconds s"
+    [ "$(echo "$pids" | wc -l)" -eq 1 ] || fail "more than one $name: $pids"
+    echo "$pids"
 }
 
 # Both programs title their main window "Corvanth v1.5"; this finds the one a given program
@@ -150,25 +154,13 @@ wait_program_window() {
     local name=$1 title=$2 seconds=${3:-20}
     local pid
     pid=$(wait_process "$name" "$seconds")
-    local deadline=$(( $(date +%s) + seconds ))
-    while [ "$(date +%s)" -le "$deadline" ]; do
-        local id
-        id=$(xdotool search --onlyvisible --pid "$pid" --name "^${title}\$" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "$name shows no window \"$title\" within $seconds s"
+    wait_until "$seconds" find_window "$title" "$pid" ||
+        fail "$name shows no window \"$title\" within $seconds s"
 }
 
 # Fails unless no visible window has this title.
 expect_no_window() {
-    local title=$1
-    if xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; then
-        fail "window \"$title\" is shown too early"
-    fi
+    no_window "$1" || fail "window \"$1\" is shown too early"
 }
 
 # The arguments a running process was started with, one per line.
@@ -212,13 +204,12 @@ message_pixels() {
         +repage -separate -threshold 85% -evaluate-sequence min -format "%[fx:round(mean*w*h)]" info:
 }
 
+no_process() {
+    [ -z "$(session_pids "$1")" ]
+}
+
 # Waits for this test's copy of a program to end by itself.
 wait_process_gone() {
     local name=$1 seconds=${2:-20}
-    local deadline=$(( $(date +%s) + seconds ))
-    while [ "$(date +%s)" -le "$deadline" ]; do
-        [ -z "$(session_pids "$name")" ] && return 0
-        sleep 0.1
-    done
-    fail "$name still running after $seconds s"
+    wait_until "$seconds" no_process "$name" || fail "$name still running after $seconds s"
 }
