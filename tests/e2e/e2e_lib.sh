@@ -127,11 +127,16 @@ wait_window_gone() {
     wait_until "$seconds" no_window "$title" || fail "window \"$title\" still there after $seconds s"
 }
 
+# Gives a window the keyboard focus; without a window manager nobody else does.
+focus_window() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+}
+
 # Gives a window the keyboard focus and sends it keys.
 keys_to() {
     local window=$1
     shift
-    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+    focus_window "$window"
     xdotool key --delay 60 "$@"
 }
 

@@ -10,7 +10,7 @@ game=$(wait_program_window crvmain "Corvanth v1.5")
 (( $(message_pixels "$game") < 20 )) || fail "the middle of a new game is already white"
 
 step "drop pieces into the entry until the message shows"
-xdotool windowfocus --sync "$game" 2>/dev/null || xdotool windowfocus "$game"
+focus_window "$game"
 seen=0
 for _ in $(seq 1 80); do
     xdotool keydown Down

@@ -30,7 +30,7 @@ wait_process_gone corvanth
 expect_file corvanth.cfg default_settings_text 1
 
 step "steer and drop pieces"
-xdotool windowfocus --sync "$game" 2>/dev/null || xdotool windowfocus "$game"
+focus_window "$game"
 for keys in "Left Left" "Up Right" "Right Right Up"; do
     xdotool key --delay 150 $keys
     xdotool keydown Down
@@ -61,7 +61,7 @@ expect_no_window "Highscores"
 expect_no_window "Corvanth v1.5"
 
 step "the typed name is entered in its place"
-xdotool windowfocus --sync "$entry" 2>/dev/null || xdotool windowfocus "$entry"
+focus_window "$entry"
 xdotool type --delay 40 "$NAME"
 xdotool key Return
 tables=$(wait_window "Highscores")

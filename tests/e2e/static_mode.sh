@@ -13,7 +13,7 @@ wait_process_gone corvanth
 expect_file corvanth.cfg default_settings_text 0
 
 step "drop a piece, then Escape and Y"
-xdotool windowfocus --sync "$game" 2>/dev/null || xdotool windowfocus "$game"
+focus_window "$game"
 xdotool keydown Down
 sleep 1.5
 xdotool keyup Down
