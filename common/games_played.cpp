@@ -26,12 +26,24 @@ std::string formatGamesPlayed(const GamesPlayed& games) {
            std::to_string(encodeScore(games.staticGames, staticGamesPair)) + '\n';
 }
 
-GamesPlayed readGamesPlayed() {
-    const auto text = readWholeFile(gamesPlayedFileName);
-    return text ? parseGamesPlayed(*text) : GamesPlayed{};
+void countGame(GamesPlayed& games, std::int32_t gameMode) {
+    const bool swinging = gameMode != 0;
+    std::int32_t& count = swinging ? games.swingingGames : games.staticGames;
+    if (count < largestScrambled(swinging ? swingingGamesPair : staticGamesPair)) {
+        ++count;
+    }
 }
 
-bool writeGamesPlayed(const GamesPlayed& games) {
+GamesPlayed readGamesPlayed(FileStatus* status) {
+    const FileText file = readFile(gamesPlayedFileName);
+    reportReadProblem(gamesPlayedFileName, file);
+    if (status != nullptr) {
+        *status = {file.unreadable() ? file.error : 0};
+    }
+    return file.error == 0 ? parseGamesPlayed(file.text) : GamesPlayed{};
+}
+
+FileStatus writeGamesPlayed(const GamesPlayed& games) {
     return replaceFile(gamesPlayedFileName, formatGamesPlayed(games));
 }
 

@@ -1,6 +1,8 @@
 // The games-played file "nrgames.dat": how many games of each mode were handed back.
 #pragma once
 
+#include "common/file_io.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,10 +22,15 @@ GamesPlayed parseGamesPlayed(std::string_view text);
 /// One line "%d %d\n" with both counters scrambled.
 std::string formatGamesPlayed(const GamesPlayed& games);
 
-/// The file's counters; 0 and 0 when it cannot be opened.
-GamesPlayed readGamesPlayed();
+/// Adds one game of the mode (non-zero swinging). A counter at the largest value its
+/// scrambling can store stays there instead of wrapping to an invalid value.
+void countGame(GamesPlayed& games, std::int32_t gameMode);
 
-/// Replaces the file; false, the old file intact, when it cannot be written.
-bool writeGamesPlayed(const GamesPlayed& games);
+/// The file's counters; 0 and 0 when it is missing or unreadable. A problem other than a
+/// missing file goes to standard error and into `status`, if given.
+GamesPlayed readGamesPlayed(FileStatus* status = nullptr);
+
+/// Replaces the file; a failure, the old file intact, when it cannot be written.
+FileStatus writeGamesPlayed(const GamesPlayed& games);
 
 } // namespace crv

@@ -7,29 +7,81 @@
 
 namespace crv {
 
+namespace {
+
+void reportSaveFailure(const GameResultHooks& hooks, const char* fileName, FileStatus status) {
+    if (hooks.saveFailed) {
+        hooks.saveFailed(fileName, status);
+    } else {
+        printProblem(saveFailureText(fileName, status));
+    }
+}
+
+/// Adds the game to "nrgames.dat" under the lock; a file that cannot be read keeps its count.
+FileStatus countHandedBackGame(std::int32_t gameMode) {
+    const SaveLock lock;
+    if (!lock.status()) {
+        return lock.status();
+    }
+    FileStatus read;
+    GamesPlayed games = readGamesPlayed(&read);
+    if (!read) {
+        return read;
+    }
+    countGame(games, gameMode);
+    return writeGamesPlayed(games);
+}
+
+/// Enters the row into the table as it is on disk now, under the lock.
+FileStatus enterScore(const char* fileName, std::int32_t score, const std::string& name) {
+    const SaveLock lock;
+    if (!lock.status()) {
+        return lock.status();
+    }
+    FileStatus read;
+    ScoreTable table = readScoreTable(fileName, &read);
+    if (!read) {
+        return read;
+    }
+    sortScoreTable(table);
+    // Another front end may have filled the table meanwhile; then this score no longer fits.
+    ScoreRow& last = table.rows[scoreRowCount - 1];
+    if (score <= last.score) {
+        return {};
+    }
+    setRowName(last, name);
+    last.score = score;
+    sortScoreTable(table);
+    return writeScoreTable(table, fileName);
+}
+
+} // namespace
+
 bool processGameResult(std::string_view commandLine, const GameResultHooks& hooks) {
     const auto result = parseGameResult(commandLine);
     if (!result) {
         return false;
     }
-    const bool swinging = result->gameMode != 0;
 
-    GamesPlayed games = readGamesPlayed();
-    // Decoded counters are far below the 32-bit limit, so adding one cannot overflow.
-    ++(swinging ? games.swingingGames : games.staticGames);
-    writeGamesPlayed(games);
+    if (const FileStatus counted = countHandedBackGame(result->gameMode); !counted) {
+        reportSaveFailure(hooks, gamesPlayedFileName, counted);
+    }
 
     const char* fileName = scoreFileName(result->gameMode);
-    ScoreTable table = readScoreTable(fileName);
-    ScoreRow& last = table.rows[scoreRowCount - 1];
-    if (result->score <= last.score) {
+    FileStatus read;
+    const ScoreTable table = readScoreTable(fileName, &read);
+    if (!read) {
+        // The fresh table would stand in for rows that are still on disk: keep them.
+        reportSaveFailure(hooks, fileName, read);
+        return true;
+    }
+    if (!scoreEntersTable(table, result->score)) {
         return true;
     }
     const std::string name = hooks.askName ? hooks.askName(result->score) : std::string();
-    setRowName(last, name);
-    last.score = result->score;
-    sortScoreTable(table);
-    writeScoreTable(table, fileName);
+    if (const FileStatus saved = enterScore(fileName, result->score, name); !saved) {
+        reportSaveFailure(hooks, fileName, saved);
+    }
     if (hooks.showScoreTables) {
         hooks.showScoreTables();
     }

@@ -100,13 +100,31 @@ std::string formatScoreTable(const ScoreTable& table) {
     return text;
 }
 
-ScoreTable readScoreTable(const char* fileName) {
-    const auto text = readWholeFile(fileName);
-    return text ? parseScoreTable(*text) : freshScoreTable();
+ScoreTable readScoreTable(const char* fileName, FileStatus* status) {
+    const FileText file = readFile(fileName);
+    reportReadProblem(fileName, file);
+    if (status != nullptr) {
+        *status = {file.unreadable() ? file.error : 0};
+    }
+    return file.error == 0 ? parseScoreTable(file.text) : freshScoreTable();
 }
 
-bool writeScoreTable(const ScoreTable& table, const char* fileName) {
+FileStatus writeScoreTable(const ScoreTable& table, const char* fileName) {
     return replaceFile(fileName, formatScoreTable(table));
+}
+
+FileStatus resaveScoreTable(const char* fileName) {
+    const SaveLock lock;
+    if (!lock.status()) {
+        return lock.status();
+    }
+    FileStatus read;
+    ScoreTable table = readScoreTable(fileName, &read);
+    if (!read) {
+        return read;
+    }
+    sortScoreTable(table);
+    return writeScoreTable(table, fileName);
 }
 
 void sortScoreTable(ScoreTable& table) {
@@ -119,6 +137,12 @@ void sortScoreTable(ScoreTable& table) {
     }
 }
 
+bool scoreEntersTable(const ScoreTable& table, std::int32_t score) {
+    ScoreTable sorted = table;
+    sortScoreTable(sorted);
+    return score > sorted.rows[scoreRowCount - 1].score;
+}
+
 float parseBestScore(std::string_view text) {
     TextScanner scanner{text};
     std::int32_t stored = 0;
@@ -129,8 +153,10 @@ float parseBestScore(std::string_view text) {
 }
 
 float readBestScore(std::int32_t gameMode) {
-    const auto text = readWholeFile(scoreFileName(gameMode));
-    return text ? parseBestScore(*text) : 10000.0f;
+    const char* fileName = scoreFileName(gameMode);
+    const FileText file = readFile(fileName);
+    reportReadProblem(fileName, file);
+    return file.error == 0 ? parseBestScore(file.text) : 10000.0f;
 }
 
 } // namespace crv

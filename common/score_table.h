@@ -1,6 +1,8 @@
 // The high-score tables "static.scr" and "swing.scr", and the game's read of the best score.
 #pragma once
 
+#include "common/file_io.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -45,21 +47,33 @@ ScoreTable parseScoreTable(std::string_view text);
 /// "[No name entered]", as `setRowName` stores it.
 std::string formatScoreTable(const ScoreTable& table);
 
-/// The file's table; `freshScoreTable` when it cannot be opened. Writes nothing.
-ScoreTable readScoreTable(const char* fileName);
+/// The file's table; `freshScoreTable` when it is missing or unreadable. Writes nothing. A
+/// problem other than a missing file goes to standard error and into `status`, if given, so
+/// that the caller leaves the file alone.
+ScoreTable readScoreTable(const char* fileName, FileStatus* status = nullptr);
 
-/// Replaces the file with the table; false, the old file intact, when it cannot be written.
-bool writeScoreTable(const ScoreTable& table, const char* fileName);
+/// Replaces the file with the table; a failure, the old file intact, when it cannot be written.
+FileStatus writeScoreTable(const ScoreTable& table, const char* fileName);
+
+/// "OK" in "Highscores": under the save lock, the file's table as it is now, sorted and
+/// written back, so a row another front end entered meanwhile is kept. An unreadable file is
+/// left alone and reported as the failure.
+FileStatus resaveScoreTable(const char* fileName);
 
 /// Descending by score with the exchange sort both programs' files rely on: a new last row
 /// lands below every row with an equal or higher score.
 void sortScoreTable(ScoreTable& table);
 
+/// Whether a score beats the last row of the table as "Highscores" shows it, sorted, so a
+/// damaged or out-of-place row never keeps out a better score.
+bool scoreEntersTable(const ScoreTable& table, std::int32_t score);
+
 /// The best score shown by the game from a score file's text: its first integer decoded,
 /// 0 when that fails the check or is missing.
 float parseBestScore(std::string_view text);
 
-/// Game start-up: the best score of the mode's table, 10000 when the file cannot be opened.
+/// Game start-up: the best score of the mode's table, 10000 when the file is missing or
+/// unreadable.
 float readBestScore(std::int32_t gameMode);
 
 } // namespace crv

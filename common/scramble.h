@@ -24,6 +24,12 @@ constexpr ScramblePair staticGamesPair{2459, 0x17c35d29u};
 /// (value x multiplier) xor mask on 32-bit two's complement; the product wraps modulo 2^32.
 std::int32_t encodeScore(std::int32_t value, ScramblePair pair);
 
+/// The largest value whose scrambled form still passes the check: its product with the
+/// multiplier must fit in 32 bits, or it wraps and reads back as invalid.
+constexpr std::int32_t largestScrambled(ScramblePair pair) {
+    return INT32_MAX / pair.multiplier;
+}
+
 /// The value behind a stored number, or nothing when (stored xor mask) is not an exact
 /// multiple of the multiplier (signed truncating division).
 std::optional<std::int32_t> decodeScore(std::int32_t stored, ScramblePair pair);

@@ -20,11 +20,17 @@ constexpr std::int32_t Settings::*fields[] = {
 constexpr int fieldCount = 10;
 static_assert(sizeof fields / sizeof fields[0] == fieldCount);
 
-/// The file's values over the given defaults; the defaults alone when it cannot be opened.
-Settings readSettingsOver(const Settings& defaults) {
+/// The file's values over the given defaults; the defaults alone when it is missing or
+/// unreadable, which `status` tells apart.
+Settings readSettingsOver(const Settings& defaults, FileStatus* status = nullptr) {
     Settings settings = defaults;
-    if (const auto text = readWholeFile(settingsFileName)) {
-        scanSettings(*text, settings);
+    const FileText file = readFile(settingsFileName);
+    reportReadProblem(settingsFileName, file);
+    if (status != nullptr) {
+        *status = {file.unreadable() ? file.error : 0};
+    }
+    if (file.error == 0) {
+        scanSettings(file.text, settings);
     }
     return settings;
 }
@@ -51,18 +57,30 @@ std::string formatSettings(const Settings& settings) {
     return text;
 }
 
-Settings loadSettings() {
-    return readSettingsOver(frontEndDefaultSettings);
+Settings loadSettings(FileStatus* status) {
+    return readSettingsOver(frontEndDefaultSettings, status);
 }
 
-bool saveSettings(const Settings& settings) {
+FileStatus saveSettings(const Settings& settings) {
+    const SaveLock lock;
+    if (!lock.status()) {
+        return lock.status();
+    }
     return replaceFile(settingsFileName, formatSettings(settings));
 }
 
-bool saveGameMode(std::int32_t gameMode) {
-    Settings settings = loadSettings();
+FileStatus saveGameMode(std::int32_t gameMode) {
+    const SaveLock lock;
+    if (!lock.status()) {
+        return lock.status();
+    }
+    FileStatus read;
+    Settings settings = loadSettings(&read);
+    if (!read) {
+        return read;
+    }
     settings.gameMode = gameMode;
-    return saveSettings(settings);
+    return replaceFile(settingsFileName, formatSettings(settings));
 }
 
 std::int32_t loadMenuGameMode() {

@@ -1,6 +1,8 @@
 // The settings file "corvanth.cfg": the player's choices, written by the front end, read by both.
 #pragma once
 
+#include "common/file_io.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -35,15 +37,18 @@ int scanSettings(std::string_view text, Settings& settings);
 /// The file text: nine values each followed by a newline, the tenth without one.
 std::string formatSettings(const Settings& settings);
 
-/// Front end, options dialog: the file's values, front-end defaults where it has none.
-Settings loadSettings();
+/// Front end, options dialog: the file's values, front-end defaults where it has none or is
+/// unreadable; a problem other than a missing file goes to standard error and into `status`.
+Settings loadSettings(FileStatus* status = nullptr);
 
-/// Front end, options dialog "OK": rewrites the file; false when it could not be written.
-bool saveSettings(const Settings& settings);
+/// Front end, options dialog "OK": rewrites the file under the save lock; a failure when it
+/// could not be written, an unreadable file included, which is left as it is.
+FileStatus saveSettings(const Settings& settings);
 
-/// Front end, "Play!" and "Exit": rewrites the file with `gameMode` as its first value and
-/// the other nine as `loadSettings` reads them; false when it could not be written.
-bool saveGameMode(std::int32_t gameMode);
+/// Front end, "Play!" and "Exit": under the save lock, rewrites the file with `gameMode` as
+/// its first value and the other nine as `loadSettings` reads them; a failure, with the file
+/// untouched, when it is unreadable or could not be written.
+FileStatus saveGameMode(std::int32_t gameMode);
 
 /// Front end, main menu start: the file's first value, 1 when there is none.
 std::int32_t loadMenuGameMode();

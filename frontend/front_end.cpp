@@ -5,6 +5,7 @@
 #include "frontend/high_scores_dialog.h"
 #include "frontend/main_menu_dialog.h"
 #include "frontend/name_entry_dialog.h"
+#include "frontend/save_warning.h"
 
 namespace crv {
 
@@ -32,6 +33,9 @@ int runFrontEnd(const std::vector<std::string>& arguments, const QString& gameDi
     hooks.showScoreTables = [] {
         HighScoresDialog dialog;
         dialog.exec();
+    };
+    hooks.saveFailed = [](const char* fileName, FileStatus status) {
+        warnSaveFailed(nullptr, fileName, status);
     };
     processGameResult(static_cast<int>(argv.size()), argv.data(), hooks);
 

@@ -2,6 +2,7 @@
 #include "frontend/high_scores_dialog.h"
 
 #include "common/games_played.h"
+#include "frontend/save_warning.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -12,6 +13,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace crv {
 
@@ -135,8 +137,8 @@ HighScoresDialog::HighScoresDialog(QWidget* parent) : QDialog(parent) {
     m_ui.swingingCountEdit->setText(QString::number(games.swingingGames));
     m_ui.staticCountEdit->setText(QString::number(games.staticGames));
 
-    m_swingingTable = readScoreTable(swingScoreFileName);
-    m_staticTable = readScoreTable(staticScoreFileName);
+    m_swingingTable = readScoreTable(swingScoreFileName, &m_swingingRead);
+    m_staticTable = readScoreTable(staticScoreFileName, &m_staticRead);
     fillScoreList(m_swingingTable, m_ui.swingingList);
     fillScoreList(m_staticTable, m_ui.staticList);
     // Side by side, the two tables look alike even when one holds a longer name.
@@ -149,9 +151,17 @@ HighScoresDialog::HighScoresDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void HighScoresDialog::accept() {
-    // The tables went out sorted when shown; a file that cannot be written is skipped.
-    writeScoreTable(m_swingingTable, swingScoreFileName);
-    writeScoreTable(m_staticTable, staticScoreFileName);
+    // Each file is written back sorted as it is now, so a row another front end entered while
+    // this dialog was open stays; a file that could not be read is left as it is.
+    for (const auto& [fileName, read] : {std::pair{swingScoreFileName, m_swingingRead},
+                                         std::pair{staticScoreFileName, m_staticRead}}) {
+        if (!read) {
+            continue;
+        }
+        if (const FileStatus saved = resaveScoreTable(fileName); !saved) {
+            warnSaveFailed(this, fileName, saved);
+        }
+    }
     QDialog::accept();
 }
 

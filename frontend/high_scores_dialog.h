@@ -23,6 +23,9 @@ class HighScoresDialog : public QDialog {
     Ui::HighScoresDialog m_ui;
     ScoreTable m_swingingTable;
     ScoreTable m_staticTable;
+    /// How each file read when the dialog opened; an unreadable one is never written over.
+    FileStatus m_swingingRead;
+    FileStatus m_staticRead;
 };
 
 /// Sorts the table in place and shows it in the list: place, name, score.

@@ -5,6 +5,7 @@
 #include "frontend/about_dialog.h"
 #include "frontend/high_scores_dialog.h"
 #include "frontend/options_dialog.h"
+#include "frontend/save_warning.h"
 
 #include <QAction>
 #include <QDir>
@@ -71,14 +72,19 @@ void MainMenuDialog::showAbout() {
 }
 
 void MainMenuDialog::play() {
-    saveGameMode(m_gameMode);
+    // The game plays with the settings on disk either way; the player learns the mode was lost.
+    if (const FileStatus saved = saveGameMode(m_gameMode); !saved) {
+        warnSaveFailed(this, settingsFileName, saved);
+    }
     // A game that cannot be started goes unnoticed: the front end quits either way.
     QProcess::startDetached(QDir(m_gameDirectory).filePath(QStringLiteral("crvmain")), {});
     accept();
 }
 
 void MainMenuDialog::leave() {
-    saveGameMode(m_gameMode);
+    if (const FileStatus saved = saveGameMode(m_gameMode); !saved) {
+        warnSaveFailed(this, settingsFileName, saved);
+    }
     accept();
 }
 

@@ -1,6 +1,8 @@
 // "Audio/Video options": the held fields, their controls, the presets and the save.
 #include "frontend/options_dialog.h"
 
+#include "frontend/save_warning.h"
+
 #include <QAbstractButton>
 
 namespace crv {
@@ -92,7 +94,9 @@ void OptionsDialog::accept() {
     // No button ticked is index -1, which goes out as 2 and counts as on in the game.
     file.soundOn = 1 - m_soundIndex;
     // `gameMode` goes out as read at open; the main menu writes its own on "Play!" or "Exit".
-    saveSettings(file);
+    if (const FileStatus saved = saveSettings(file); !saved) {
+        warnSaveFailed(this, settingsFileName, saved);
+    }
     QDialog::accept();
 }
 

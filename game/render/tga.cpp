@@ -1,9 +1,10 @@
 // The TGA image reader: uncompressed 24-bit files into top-down RGBA buffers.
 #include "game/render/tga.h"
 
-#include <cstdio>
+#include "common/file_io.h"
+
 #include <cstring>
-#include <vector>
+#include <string>
 
 namespace crv {
 
@@ -24,15 +25,15 @@ void convertTga(const std::uint8_t* file, std::size_t fileSize, std::uint8_t* pi
 }
 
 bool readTga(const char* fileName, std::uint8_t* pixels, unsigned width, unsigned height) {
-    std::FILE* file = std::fopen(fileName, "rb");
-    if (file == nullptr) {
+    // One read of the header and the pixels; a footer after them is never looked at.
+    const FileText file =
+        readFile(fileName, tgaHeaderSize + static_cast<std::size_t>(width) * height * 3);
+    if (file.error != 0) {
+        reportLoadProblem(fileName, describeFileError(file.error));
         return false;
     }
-    // One read of the header and the pixels; a footer after them is never looked at.
-    std::vector<std::uint8_t> bytes(tgaHeaderSize + static_cast<std::size_t>(width) * height * 3);
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    convertTga(bytes.data(), got, pixels, width, height);
+    convertTga(reinterpret_cast<const std::uint8_t*>(file.text.data()), file.text.size(), pixels,
+               width, height);
     return true;
 }
 

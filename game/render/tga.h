@@ -15,7 +15,8 @@ void convertTga(const std::uint8_t* file, std::size_t fileSize, std::uint8_t* pi
                 unsigned width, unsigned height);
 
 /// Reads the file into the caller's buffer of width x height x 4 bytes. False, with the
-/// buffer untouched, when the file cannot be opened.
+/// buffer untouched and a line on standard error, when the file cannot be read (a FIFO or
+/// device in its place included, at once).
 bool readTga(const char* fileName, std::uint8_t* pixels, unsigned width, unsigned height);
 
 /// Copies a width x height rectangle of 4-byte pixels starting at pixel sourceOffset of a

@@ -1,12 +1,15 @@
 // The game's sound cues through SDL2_mixer.
 #include "game/shell/sound_cues.h"
 
+#include "common/file_io.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace crv {
 
@@ -51,6 +54,23 @@ void makeBeepWav() {
     }
 }
 
+/// A cue file decoded, or null with a line on standard error. Read through the shared reader
+/// so that a FIFO in its place cannot hold the game before its window opens.
+Mix_Chunk* loadCue(const char* fileName) {
+    const FileText file = readFile(fileName);
+    if (file.error != 0) {
+        reportLoadProblem(fileName, describeFileError(file.error));
+        return nullptr;
+    }
+    // The chunk holds its own decoded copy, so the file's bytes may go.
+    Mix_Chunk* chunk =
+        Mix_LoadWAV_RW(SDL_RWFromConstMem(file.text.data(), static_cast<int>(file.text.size())), 1);
+    if (chunk == nullptr) {
+        reportLoadProblem(fileName, Mix_GetError());
+    }
+    return chunk;
+}
+
 } // namespace
 
 bool openSoundCues(SoundCues& cues) {
@@ -64,7 +84,7 @@ bool openSoundCues(SoundCues& cues) {
     // One channel: a new cue always replaces the one still playing.
     Mix_AllocateChannels(1);
     for (int i = 0; i < cueCount; ++i) {
-        cues.chunks[i] = Mix_LoadWAV(cueFiles[i]);
+        cues.chunks[i] = loadCue(cueFiles[i]);
     }
     makeBeepWav();
     cues.beep = Mix_LoadWAV_RW(SDL_RWFromConstMem(beepWav, sizeof beepWav), 1);

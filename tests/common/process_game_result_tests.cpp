@@ -6,8 +6,18 @@
 #include "common/score_table.h"
 #include "temp_dir_fixture.h"
 
+#include "common/scramble.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace crv;
 
@@ -30,6 +40,9 @@ class ProcessGameResult : public TempDirTest {
             // The tables see the new row: it is on disk before they open.
             calls.push_back("show, swing top " +
                             std::to_string(static_cast<int>(readBestScore(1))));
+        };
+        hooks.saveFailed = [this](const char* fileName, FileStatus status) {
+            calls.push_back(saveFailureText(fileName, status));
         };
         return processGameResult(line, hooks);
     }
@@ -142,6 +155,127 @@ TEST_F(ProcessGameResult, CorruptLastRowIsReplacedByAnyPositiveScore) {
 TEST_F(ProcessGameResult, HooksMayBeLeftEmpty) {
     EXPECT_TRUE(processGameResult(formatGameResult(1, 20000), GameResultHooks{}));
     EXPECT_STREQ(readScoreTable("swing.scr").rows[0].name, "[No name entered]");
+}
+
+TEST(CountGame, CountersStopAtTheLargestValueTheirScramblingStores) {
+    struct Case {
+        std::int32_t mode;
+        GamesPlayed before;
+        GamesPlayed after;
+    };
+    const Case cases[] = {
+        {1, {917335, 5}, {917336, 5}}, {1, {917336, 5}, {917336, 5}}, {0, {5, 873314}, {5, 873315}},
+        {0, {5, 873315}, {5, 873315}}, {2, {-3, 0}, {-2, 0}},
+    };
+    for (const Case& c : cases) {
+        GamesPlayed games = c.before;
+        countGame(games, c.mode);
+        EXPECT_EQ(games.swingingGames, c.after.swingingGames);
+        EXPECT_EQ(games.staticGames, c.after.staticGames);
+        // The value stored must read back as itself, not as a counter that restarts at 0.
+        const GamesPlayed again = parseGamesPlayed(formatGamesPlayed(games));
+        EXPECT_EQ(again.swingingGames, games.swingingGames);
+        EXPECT_EQ(again.staticGames, games.staticGames);
+    }
+    EXPECT_EQ(largestScrambled(swingingGamesPair), 917336);
+    EXPECT_EQ(largestScrambled(staticGamesPair), 873315);
+}
+
+TEST_F(ProcessGameResult, DamagedOrUnsortedRowsAreReplacedBeforeBetterOnes) {
+    // Row 5 damaged: a game of 2000 beats it, as "Highscores" shows it last.
+    ScoreTable damaged = freshScoreTable();
+    std::string text = formatScoreTable(damaged);
+    std::size_t at = 0;
+    for (int row = 0; row < 4; ++row) {
+        at = text.find('\n', at) + 1;
+    }
+    text.replace(at, text.find(' ', at) - at, "12345");
+    writeText("swing.scr", text);
+    EXPECT_TRUE(handBack(1, 2000, "Bo"));
+    ScoreTable table = readScoreTable("swing.scr");
+    EXPECT_EQ(table.rows[3].score, 8500);
+    EXPECT_EQ(table.rows[4].score, 7500);
+    EXPECT_EQ(table.rows[14].score, 2000);
+    EXPECT_STREQ(table.rows[14].name, "Bo");
+
+    // Unsorted: the worst row (3000, stored first) goes, the better one stored last stays.
+    ScoreTable unsorted = freshScoreTable();
+    std::swap(unsorted.rows[0], unsorted.rows[14]);
+    writeText("static.scr", formatScoreTable(unsorted));
+    EXPECT_TRUE(handBack(0, 3100, "Cy"));
+    table = readScoreTable("static.scr");
+    EXPECT_EQ(table.rows[0].score, 10000);
+    EXPECT_EQ(table.rows[13].score, 3500);
+    EXPECT_EQ(table.rows[14].score, 3100);
+}
+
+TEST_F(ProcessGameResult, UnreadableFilesAreLeftAloneAndThePlayerIsTold) {
+    std::filesystem::create_directory("nrgames.dat");
+    ASSERT_EQ(mkfifo("swing.scr", 0644), 0);
+    EXPECT_TRUE(handBack(1, 50000));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"Could not save \"nrgames.dat\": Is a directory",
+                                        "Could not save \"swing.scr\": Not a regular file"}));
+    EXPECT_TRUE(std::filesystem::is_directory("nrgames.dat"));
+    EXPECT_TRUE(std::filesystem::is_fifo("swing.scr"));
+
+    // The static table is readable: the game is entered there though it cannot be counted.
+    calls.clear();
+    EXPECT_TRUE(handBack(0, 50000));
+    EXPECT_EQ(calls, (std::vector<std::string>{"Could not save \"nrgames.dat\": Is a directory",
+                                               "ask 50000", "show, swing top 10000"}));
+    EXPECT_EQ(readScoreTable("static.scr").rows[0].score, 50000);
+}
+
+TEST_F(ProcessGameResult, FailedWritesInAReadOnlyDirectoryAreReported) {
+    ASSERT_EQ(chmod(dir.c_str(), 0555), 0);
+    const bool told = passesAsPlainUser([this] {
+        handBack(1, 50000);
+        return calls == std::vector<std::string>{
+                            "Could not save \"nrgames.dat\": Permission denied", "ask 50000",
+                            "Could not save \"swing.scr\": Permission denied",
+                            "show, swing top 10000"};
+    });
+    ASSERT_EQ(chmod(dir.c_str(), 0755), 0);
+    EXPECT_TRUE(told);
+    EXPECT_TRUE(entries().empty());
+}
+
+TEST_F(ProcessGameResult, TwoFrontEndsAtOnceLoseNoCountAndNoRow) {
+    constexpr int perProcess = 12;
+    pid_t children[2];
+    for (int child = 0; child < 2; ++child) {
+        children[child] = fork();
+        if (children[child] == 0) {
+            for (int i = 0; i < perProcess; ++i) {
+                GameResultHooks hooks;
+                // The player takes a moment to type, with no lock held.
+                hooks.askName = [child, i](std::int32_t) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds((i * 7 + child) % 5));
+                    return std::string(1, static_cast<char>('A' + child)) + std::to_string(i);
+                };
+                processGameResult(formatGameResult(1, 20000 + 100 * i + child), hooks);
+            }
+            _exit(0);
+        }
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(readGamesPlayed().swingingGames, 2 * perProcess);
+    std::vector<std::int32_t> entered;
+    for (int i = 0; i < perProcess; ++i) {
+        entered.push_back(20000 + 100 * i);
+        entered.push_back(20000 + 100 * i + 1);
+    }
+    std::sort(entered.rbegin(), entered.rend());
+    const ScoreTable table = readScoreTable("swing.scr");
+    for (int k = 0; k < scoreRowCount; ++k) {
+        EXPECT_EQ(table.rows[k].score, entered[k]) << "row " << k;
+    }
+    EXPECT_EQ(entries(), (std::vector<std::string>{"nrgames.dat", "swing.scr"}));
 }
 
 } // namespace

@@ -4,14 +4,35 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
+
+/// The unprivileged user the permission tests run as when the tests run as root.
+constexpr uid_t nobody = 65534;
+
+/// Runs `check` in a child process as an unprivileged user when this one is root, as CI is,
+/// so that permission bits apply to it; true when the check passed there.
+inline bool passesAsPlainUser(const std::function<bool()>& check) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0)) {
+            _exit(2);
+        }
+        _exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 class TempDirTest : public ::testing::Test {
   protected:

@@ -22,6 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (crv::formatScoreTable(crv::parseScoreTable(written)) != written) {
         std::abort();
     }
+    // The entry test sees the table as shown: a score enters exactly when it beats the
+    // lowest row, wherever that row was stored.
+    std::int32_t lowest = table.rows[0].score;
+    for (const crv::ScoreRow& row : table.rows) {
+        lowest = row.score < lowest ? row.score : lowest;
+    }
+    if (crv::scoreEntersTable(table, lowest) ||
+        (lowest < INT32_MAX && !crv::scoreEntersTable(table, lowest + 1))) {
+        std::abort();
+    }
     crv::sortScoreTable(table);
     for (int k = 1; k < crv::scoreRowCount; ++k) {
         if (table.rows[k - 1].score < table.rows[k].score) {
