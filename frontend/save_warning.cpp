@@ -9,7 +9,7 @@ namespace crv {
 void warnSaveFailed(QWidget* parent, const char* fileName, FileStatus status) {
     const std::string text = saveFailureText(fileName, status);
     printProblem(text);
-    QMessageBox::warning(parent, QStringLiteral("Corvanth"), QString::fromStdString(text));
+    QMessageBox::warning(parent, QStringLiteral("Save failed"), QString::fromStdString(text));
 }
 
 } // namespace crv

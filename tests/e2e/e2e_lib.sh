@@ -108,7 +108,7 @@ wait_until() {
 # Prints the id of a visible window with exactly this title (of this process, if given).
 find_window() {
     local title=$1 pid=${2:-}
-    xdotool search --onlyvisible ${pid:+--pid "$pid"} --name "^${title}\$" 2>/dev/null | head -n 1 | grep .
+    xdotool search --all --onlyvisible ${pid:+--pid "$pid"} --name "^${title}\$" 2>/dev/null | head -n 1 | grep .
 }
 
 no_window() {

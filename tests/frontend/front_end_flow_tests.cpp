@@ -3,16 +3,21 @@
 #include "common/games_played.h"
 #include "common/score_table.h"
 #include "frontend/front_end.h"
+#include "frontend/main_menu_dialog.h"
 #include "frontend_test_support.h"
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <csignal>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 using namespace crv;
 
@@ -93,6 +98,47 @@ class FrontEndFlowTests : public QObject {
         const int place = shownRow.section('|', 0, 0).toInt();
         QCOMPARE(QString::fromUtf8(table.rows[place - 1].name),
                  QStringLiteral("[No name entered]"));
+    }
+
+    // As on a full disk: no file may grow past 16 bytes. Root writes into read-only
+    // directories, so this is the failure every user's test run can bring about.
+    void failedSavesWarnThePlayerAtOnce() {
+        QDir().mkdir(QStringLiteral("corvanth.cfg"));
+        QStringList seen;
+        ModalDriver driver([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                seen << box->windowTitle() + ": " + box->text();
+                box->accept();
+                return;
+            }
+            seen << QString::fromLatin1(modal->metaObject()->className()).remove("crv::");
+            // Each button is clicked from the event loop, so the warning it raises reaches the
+            // driver instead of waiting for this handler to return.
+            const char* button = qobject_cast<MainMenuDialog*>(modal) ? "exitButton" : "okButton";
+            QTimer::singleShot(0, modal->findChild<QPushButton*>(button), &QPushButton::click);
+        });
+        struct rlimit saved {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = saved;
+        small.rlim_cur = 16;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        runFrontEnd(handBackArguments(1, 12345), QString{});
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        const QStringList expected{
+            "Save failed: Could not save \"nrgames.dat\": File too large",
+            "NameEntryDialog",
+            "Save failed: Could not save \"swing.scr\": File too large",
+            "HighScoresDialog",
+            "Save failed: Could not save \"swing.scr\": File too large",
+            "Save failed: Could not save \"static.scr\": File too large",
+            "MainMenuDialog",
+            "Save failed: Could not save \"corvanth.cfg\": Is a directory",
+        };
+        QCOMPARE(seen, expected);
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{});
     }
 
   private:
