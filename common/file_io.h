@@ -79,4 +79,11 @@ class SaveLock {
     FileStatus m_status;
 };
 
+/// Runs `update`, which returns a FileStatus, under the save lock; a timed-out wait is the
+/// failure, with `update` not run.
+template <typename Update> FileStatus underSaveLock(Update update) {
+    const SaveLock lock;
+    return lock.status() ? update() : lock.status();
+}
+
 } // namespace crv

@@ -19,40 +19,27 @@ void reportSaveFailure(const GameResultHooks& hooks, const char* fileName, FileS
 
 /// Adds the game to "nrgames.dat" under the lock; a file that cannot be read keeps its count.
 FileStatus countHandedBackGame(std::int32_t gameMode) {
-    const SaveLock lock;
-    if (!lock.status()) {
-        return lock.status();
-    }
-    FileStatus read;
-    GamesPlayed games = readGamesPlayed(&read);
-    if (!read) {
-        return read;
-    }
-    countGame(games, gameMode);
-    return writeGamesPlayed(games);
+    return underSaveLock([&] {
+        FileStatus read;
+        GamesPlayed games = readGamesPlayed(&read);
+        if (!read) {
+            return read;
+        }
+        countGame(games, gameMode);
+        return writeGamesPlayed(games);
+    });
 }
 
-/// Enters the row into the table as it is on disk now, under the lock.
+/// Enters the row into the table as it is on disk now.
 FileStatus enterScore(const char* fileName, std::int32_t score, const std::string& name) {
-    const SaveLock lock;
-    if (!lock.status()) {
-        return lock.status();
-    }
-    FileStatus read;
-    ScoreTable table = readScoreTable(fileName, &read);
-    if (!read) {
-        return read;
-    }
-    sortScoreTable(table);
-    // Another front end may have filled the table meanwhile; then this score no longer fits.
-    ScoreRow& last = table.rows[scoreRowCount - 1];
-    if (score <= last.score) {
-        return {};
-    }
-    setRowName(last, name);
-    last.score = score;
-    sortScoreTable(table);
-    return writeScoreTable(table, fileName);
+    return updateScoreTable(fileName, [&](ScoreTable& table) {
+        // Another front end may have filled the table meanwhile; then this score no longer fits.
+        ScoreRow& last = table.rows[scoreRowCount - 1];
+        if (score > last.score) {
+            setRowName(last, name);
+            last.score = score;
+        }
+    });
 }
 
 } // namespace

@@ -113,18 +113,20 @@ FileStatus writeScoreTable(const ScoreTable& table, const char* fileName) {
     return replaceFile(fileName, formatScoreTable(table));
 }
 
-FileStatus resaveScoreTable(const char* fileName) {
-    const SaveLock lock;
-    if (!lock.status()) {
-        return lock.status();
-    }
-    FileStatus read;
-    ScoreTable table = readScoreTable(fileName, &read);
-    if (!read) {
-        return read;
-    }
-    sortScoreTable(table);
-    return writeScoreTable(table, fileName);
+FileStatus updateScoreTable(const char* fileName, const std::function<void(ScoreTable&)>& change) {
+    return underSaveLock([&] {
+        FileStatus read;
+        ScoreTable table = readScoreTable(fileName, &read);
+        if (!read) {
+            return read;
+        }
+        sortScoreTable(table);
+        if (change) {
+            change(table);
+            sortScoreTable(table);
+        }
+        return writeScoreTable(table, fileName);
+    });
 }
 
 void sortScoreTable(ScoreTable& table) {

@@ -4,6 +4,7 @@
 #include "common/file_io.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -55,10 +56,12 @@ ScoreTable readScoreTable(const char* fileName, FileStatus* status = nullptr);
 /// Replaces the file with the table; a failure, the old file intact, when it cannot be written.
 FileStatus writeScoreTable(const ScoreTable& table, const char* fileName);
 
-/// "OK" in "Highscores": under the save lock, the file's table as it is now, sorted and
-/// written back, so a row another front end entered meanwhile is kept. An unreadable file is
-/// left alone and reported as the failure.
-FileStatus resaveScoreTable(const char* fileName);
+/// Under the save lock: the file's table as it is now, sorted, given to `change` (if any),
+/// sorted again and written back, so a row another front end entered meanwhile is kept. An
+/// unreadable file is left alone and reported as the failure. "OK" in "Highscores" passes
+/// no change.
+FileStatus updateScoreTable(const char* fileName,
+                            const std::function<void(ScoreTable&)>& change = nullptr);
 
 /// Descending by score with the exchange sort both programs' files rely on: a new last row
 /// lands below every row with an equal or higher score.

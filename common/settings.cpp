@@ -62,25 +62,19 @@ Settings loadSettings(FileStatus* status) {
 }
 
 FileStatus saveSettings(const Settings& settings) {
-    const SaveLock lock;
-    if (!lock.status()) {
-        return lock.status();
-    }
-    return replaceFile(settingsFileName, formatSettings(settings));
+    return underSaveLock([&] { return replaceFile(settingsFileName, formatSettings(settings)); });
 }
 
 FileStatus saveGameMode(std::int32_t gameMode) {
-    const SaveLock lock;
-    if (!lock.status()) {
-        return lock.status();
-    }
-    FileStatus read;
-    Settings settings = loadSettings(&read);
-    if (!read) {
-        return read;
-    }
-    settings.gameMode = gameMode;
-    return replaceFile(settingsFileName, formatSettings(settings));
+    return underSaveLock([&] {
+        FileStatus read;
+        Settings settings = loadSettings(&read);
+        if (!read) {
+            return read;
+        }
+        settings.gameMode = gameMode;
+        return replaceFile(settingsFileName, formatSettings(settings));
+    });
 }
 
 std::int32_t loadMenuGameMode() {
@@ -92,8 +86,8 @@ GameSettings deriveGameSettings(const Settings& settings) {
     game.settings.gammaLevel = std::clamp(settings.gammaLevel, 0, 12);
     game.gammaFactor =
         static_cast<float>(0.7 + static_cast<double>(game.settings.gammaLevel) / 20.0);
-    static constexpr int sizes[5][2] = {{512, 384}, {640, 480}, {800, 600}, {1024, 768},
-                                        {1280, 1024}};
+    static constexpr int sizes[5][2] = {
+        {512, 384}, {640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
     // Tested as unsigned, so negative indices fall to 640 x 480 with the other strays.
     const auto index = static_cast<std::uint32_t>(settings.resolutionIndex);
     if (index < 5) {

@@ -158,7 +158,7 @@ void HighScoresDialog::accept() {
         if (!read) {
             continue;
         }
-        if (const FileStatus saved = resaveScoreTable(fileName); !saved) {
+        if (const FileStatus saved = updateScoreTable(fileName); !saved) {
             warnSaveFailed(this, fileName, saved);
         }
     }

@@ -5,6 +5,7 @@
 #include "frontend/front_end.h"
 #include "frontend/main_menu_dialog.h"
 #include "frontend_test_support.h"
+#include "tests/full_disk.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -13,11 +14,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <csignal>
 #include <string>
 #include <vector>
-
-#include <sys/resource.h>
 
 using namespace crv;
 
@@ -100,8 +98,6 @@ class FrontEndFlowTests : public QObject {
                  QStringLiteral("[No name entered]"));
     }
 
-    // As on a full disk: no file may grow past 16 bytes. Root writes into read-only
-    // directories, so this is the failure every user's test run can bring about.
     void failedSavesWarnThePlayerAtOnce() {
         QDir().mkdir(QStringLiteral("corvanth.cfg"));
         QStringList seen;
@@ -117,15 +113,10 @@ class FrontEndFlowTests : public QObject {
             const char* button = qobject_cast<MainMenuDialog*>(modal) ? "exitButton" : "okButton";
             QTimer::singleShot(0, modal->findChild<QPushButton*>(button), &QPushButton::click);
         });
-        struct rlimit saved {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = saved;
-        small.rlim_cur = 16;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        runFrontEnd(handBackArguments(1, 12345), QString{});
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
+        {
+            const FullDisk full;
+            runFrontEnd(handBackArguments(1, 12345), QString{});
+        }
 
         const QStringList expected{
             "Save failed: Could not save \"nrgames.dat\": File too large",
