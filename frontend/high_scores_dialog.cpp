@@ -100,7 +100,10 @@ void fillScoreList(ScoreTable& table, QTreeWidget* list) {
         item->setText(0, QString::number(i + 1));
         item->setText(1, QString::fromUtf8(row.name));
         item->setText(2, QString::number(row.score));
-        item->setToolTip(1, item->text(1));
+        // Qt takes a tooltip that looks like markup as rich text, so a name is escaped and
+        // wrapped as rich text with its blanks kept; the tooltip then shows exactly the name.
+        const QString tip = item->text(1).toHtmlEscaped();
+        item->setToolTip(1, QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip));
         for (int c = 0; c < 3; ++c) {
             item->setTextAlignment(c, scoreColumns[c].alignment | Qt::AlignVCenter);
         }

@@ -1,6 +1,7 @@
 // "Highscore!": asks the player's name for a score that entered its table.
 #pragma once
 
+#include "common/score_table.h"
 #include "ui_name_entry_dialog.h"
 
 #include <QDialog>
@@ -14,8 +15,8 @@ class NameEntryDialog : public QDialog {
     Q_OBJECT
 
   public:
-    /// The name edit takes at most this many characters.
-    static constexpr int maxNameLength = 40;
+    /// The name edit takes at most this many bytes of UTF-8, all that a score row holds.
+    static constexpr int maxNameBytes = nameFieldSize - 1;
 
     explicit NameEntryDialog(std::int32_t score, QWidget* parent = nullptr);
 
