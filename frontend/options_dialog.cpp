@@ -13,6 +13,21 @@ constexpr DetailPreset lowPreset{0, 0, 0, 0, 0, 0};
 constexpr DetailPreset mediumPreset{1, 1, 1, 0, 0, 0};
 constexpr DetailPreset highPreset{3, 1, 1, 1, 1, 1};
 
+/// The group's one tab stop: its ticked button, or its first when none is ticked.
+QAbstractButton* tabStopOf(const QButtonGroup* group) {
+    QAbstractButton* ticked = group->checkedButton();
+    return ticked ? ticked : group->buttons().value(0);
+}
+
+/// Lets Tab reach only the group's tab stop, as in a desktop radio group; the arrow keys
+/// still move between all its buttons.
+void keepTabStop(const QButtonGroup* group) {
+    const QAbstractButton* stop = tabStopOf(group);
+    for (QAbstractButton* button : group->buttons()) {
+        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
 /// Ticks the button with that id, or none when no button has it.
 void showRadioIndex(QButtonGroup* group, int index) {
     // An exclusive group keeps one button ticked; clearing all of them needs it off for a moment.
@@ -21,6 +36,7 @@ void showRadioIndex(QButtonGroup* group, int index) {
         button->setChecked(group->id(button) == index);
     }
     group->setExclusive(true);
+    keepTabStop(group);
 }
 
 } // namespace
@@ -38,6 +54,9 @@ OptionsDialog::OptionsDialog(QWidget* parent)
     m_resolutionGroup->addButton(m_ui.resolution800Radio, 2);
     m_resolutionGroup->addButton(m_ui.resolution1024Radio, 3);
     m_resolutionGroup->addButton(m_ui.resolution1280Radio, 4);
+    for (QButtonGroup* group : {m_soundGroup, m_resolutionGroup}) {
+        connect(group, &QButtonGroup::buttonToggled, this, [group] { keepTabStop(group); });
+    }
 
     connect(m_ui.lowButton, &QPushButton::clicked, this, [this] { applyPreset(lowPreset); });
     connect(m_ui.mediumButton, &QPushButton::clicked, this, [this] { applyPreset(mediumPreset); });
@@ -50,6 +69,8 @@ OptionsDialog::OptionsDialog(QWidget* parent)
     m_ui.gammaSlider->setRange(0, 12);
     m_ui.gammaSlider->setValue(m_settings.gammaLevel);
     showFields();
+    // The first focus goes to the ticked sound button, so Space there changes nothing.
+    tabStopOf(m_soundGroup)->setFocus();
 }
 
 void OptionsDialog::showFields() {

@@ -202,6 +202,81 @@ class OptionsDialogTests : public QObject {
         QCOMPARE(readText("corvanth.cfg"), written);
     }
 
+    // Each radio group is one tab stop, its ticked button: Space on the first focus changes
+    // nothing, and Tab and Shift+Tab enter a group at whatever button is ticked.
+    void focusEntersEachRadioGroupAtItsTickedButton_data() {
+        QTest::addColumn<std::optional<QByteArray>>("file");
+        QTest::addColumn<QByteArray>("sound");      // the sound button with the first focus
+        QTest::addColumn<QByteArray>("resolution"); // the resolution button Tab reaches
+        QTest::newRow("sound off, 1024x768")
+            << std::optional<QByteArray>("1\n3\n0\n0\n1\n1\n0\n6\n0\n0")
+            << QByteArray("soundOffRadio") << QByteArray("resolution1024Radio");
+        QTest::newRow("no file") << std::optional<QByteArray>() << QByteArray("soundOnRadio")
+                                 << QByteArray("resolution640Radio");
+        QTest::newRow("none ticked, the first buttons")
+            << std::optional<QByteArray>("1 7 5 0 1 1 0 6 0 0") << QByteArray("soundOnRadio")
+            << QByteArray("resolution512Radio");
+    }
+    void focusEntersEachRadioGroupAtItsTickedButton() {
+        QFETCH(std::optional<QByteArray>, file);
+        QFETCH(QByteArray, sound);
+        QFETCH(QByteArray, resolution);
+        if (file) {
+            writeText("corvanth.cfg", *file);
+        }
+        OptionsDialog dialog;
+        const bool soundOn = control<QRadioButton>(dialog, "soundOnRadio")->isChecked();
+        const bool soundOff = control<QRadioButton>(dialog, "soundOffRadio")->isChecked();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(dialog, sound.constData()));
+        if (soundOn || soundOff) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QCOMPARE(control<QRadioButton>(dialog, "soundOnRadio")->isChecked(), soundOn);
+            QCOMPARE(control<QRadioButton>(dialog, "soundOffRadio")->isChecked(), soundOff);
+        }
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(dialog, "fullscreenCheck"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(dialog, resolution.constData()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(dialog, "texturedPlayfieldCheck"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(dialog, sound.constData()));
+    }
+
+    void tabFollowsTheTickedButton() {
+        writeText("corvanth.cfg", "1\n3\n0\n0\n1\n1\n0\n6\n0\n0");
+        OptionsDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QWidget* fullscreen = control<QWidget>(dialog, "fullscreenCheck");
+        const auto tabFrom = [](QWidget* widget, Qt::Key key) {
+            widget->setFocus();
+            QTest::keyClick(widget, key);
+            return QApplication::focusWidget();
+        };
+
+        // The arrows still move within the group, ticking as they go.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QVERIFY(control<QRadioButton>(dialog, "soundOnRadio")->isChecked());
+        QCOMPARE(tabFrom(fullscreen, Qt::Key_Backtab), control<QWidget>(dialog, "soundOnRadio"));
+        QCOMPARE(tabFrom(fullscreen, Qt::Key_Tab), control<QWidget>(dialog, "resolution1024Radio"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(tickedResolution(dialog), 4);
+        QCOMPARE(tabFrom(fullscreen, Qt::Key_Tab), control<QWidget>(dialog, "resolution1280Radio"));
+
+        click(dialog, "resolution640Radio");
+        QCOMPARE(tabFrom(fullscreen, Qt::Key_Tab), control<QWidget>(dialog, "resolution640Radio"));
+        // A preset ticks buttons anew, the held sound choice (off) among them.
+        click(dialog, "highButton");
+        QCOMPARE(tabFrom(fullscreen, Qt::Key_Tab), control<QWidget>(dialog, "resolution1024Radio"));
+        QCOMPARE(tabFrom(fullscreen, Qt::Key_Backtab), control<QWidget>(dialog, "soundOffRadio"));
+    }
+
   private:
     std::unique_ptr<WorkingDirectory> m_dir;
 };
