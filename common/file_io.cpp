@@ -184,11 +184,16 @@ void printProblem(const std::string& line) {
     std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, line.c_str());
 }
 
-void reportReadProblem(const char* fileName, const FileText& file) {
+FileText readSharedFile(const char* fileName, FileStatus* status) {
+    FileText file = readFile(fileName);
     if (file.unreadable()) {
         printProblem(std::string("Could not read \"") + fileName +
                      "\": " + describeFileError(file.error));
     }
+    if (status != nullptr) {
+        *status = {file.unreadable() ? file.error : 0};
+    }
+    return file;
 }
 
 void reportLoadProblem(const char* fileName, const std::string& reason) {

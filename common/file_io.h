@@ -40,8 +40,10 @@ FileText readFile(const char* fileName, std::size_t maxBytes = SIZE_MAX);
 /// Writes "<program>: <line>" to standard error.
 void printProblem(const std::string& line);
 
-/// `Could not read "<name>": <reason>` on standard error, unless the file is just missing.
-void reportReadProblem(const char* fileName, const FileText& file);
+/// One of the shared files read whole by `readFile`. A problem other than a missing file goes
+/// to standard error as `Could not read "<name>": <reason>` and into `status`, if given, so
+/// that the caller leaves the file alone; a missing file is no failure there.
+FileText readSharedFile(const char* fileName, FileStatus* status = nullptr);
 
 /// `Could not load "<name>": <reason>` on standard error, for a data file the game runs
 /// without.

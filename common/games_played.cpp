@@ -35,11 +35,7 @@ void countGame(GamesPlayed& games, std::int32_t gameMode) {
 }
 
 GamesPlayed readGamesPlayed(FileStatus* status) {
-    const FileText file = readFile(gamesPlayedFileName);
-    reportReadProblem(gamesPlayedFileName, file);
-    if (status != nullptr) {
-        *status = {file.unreadable() ? file.error : 0};
-    }
+    const FileText file = readSharedFile(gamesPlayedFileName, status);
     return file.error == 0 ? parseGamesPlayed(file.text) : GamesPlayed{};
 }
 

@@ -101,11 +101,7 @@ std::string formatScoreTable(const ScoreTable& table) {
 }
 
 ScoreTable readScoreTable(const char* fileName, FileStatus* status) {
-    const FileText file = readFile(fileName);
-    reportReadProblem(fileName, file);
-    if (status != nullptr) {
-        *status = {file.unreadable() ? file.error : 0};
-    }
+    const FileText file = readSharedFile(fileName, status);
     return file.error == 0 ? parseScoreTable(file.text) : freshScoreTable();
 }
 
@@ -156,8 +152,7 @@ float parseBestScore(std::string_view text) {
 
 float readBestScore(std::int32_t gameMode) {
     const char* fileName = scoreFileName(gameMode);
-    const FileText file = readFile(fileName);
-    reportReadProblem(fileName, file);
+    const FileText file = readSharedFile(fileName);
     return file.error == 0 ? parseBestScore(file.text) : 10000.0f;
 }
 

@@ -24,11 +24,7 @@ static_assert(sizeof fields / sizeof fields[0] == fieldCount);
 /// unreadable, which `status` tells apart.
 Settings readSettingsOver(const Settings& defaults, FileStatus* status = nullptr) {
     Settings settings = defaults;
-    const FileText file = readFile(settingsFileName);
-    reportReadProblem(settingsFileName, file);
-    if (status != nullptr) {
-        *status = {file.unreadable() ? file.error : 0};
-    }
+    const FileText file = readSharedFile(settingsFileName, status);
     if (file.error == 0) {
         scanSettings(file.text, settings);
     }
