@@ -3,7 +3,7 @@
 
 #include "game/rules/controls.h"
 #include "game/rules/game.h"
-#include "game/rules/random.h"
+#include "game/rules/start.h"
 #include "game/rules/tick.h"
 
 #include <cerrno>
@@ -223,15 +223,7 @@ int runSimulation(const SimOptions& options, std::istream& script, std::ostream&
     Game& game = sim.game;
     game.effects = &sim.effects;
 
-    // The order of the game program's start-up: scene set-up draws the first next piece,
-    // the best score is in place, the game resets, and only then is the generator seeded.
-    for (std::int32_t& color : game.nextPiece) {
-        color = randomColor(game);
-    }
-    game.bestScore = options.best;
-    resetGame(game);
-    game.soundOn = options.sound;
-    seedRandom(game.random, options.seed);
+    startGame(game, {options.best, options.sound, options.seed});
 
     std::string line;
     for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
