@@ -5,9 +5,9 @@
 // driver is used unless SDL_VIDEODRIVER says otherwise (x11 under Xvfb, for comparison).
 // Run it from the directory that holds the game's images.
 #include "game/render/frame.h"
-#include "game/render/scene.h"
 #include "game/render/view.h"
 #include "game/rules/game.h"
+#include "game/rules/start.h"
 
 #include <SDL.h>
 
@@ -87,16 +87,17 @@ double measure(int width, int height, const Detail& detail, bool blockByBlock, d
         named = true;
     }
 
-    auto scene = std::make_unique<crv::Scene>();
+    auto picture = std::make_unique<crv::Picture>();
     auto game = std::make_unique<crv::Game>();
     crv::RenderSettings settings = detail.settings;
     settings.screenWidth = width;
-    crv::setUpScene(*scene, *game, settings);
-    scene->blockByBlock = blockByBlock;
+    crv::setUpPicture(*picture, settings);
+    picture->blockDrawing = blockByBlock ? crv::BlockDrawing::OneByOne : crv::BlockDrawing::Batched;
+    crv::startGame(*game, {0.0f, 0, 1}); // the first next piece, as in every game
     fillGame(*game, detail);
 
     for (int i = 0; i < 30; ++i) {
-        crv::drawFrame(*scene, *game, 60.0f);
+        crv::drawFrame(*picture, *game, 60.0f);
         SDL_GL_SwapWindow(window);
     }
     const Uint64 frequency = SDL_GetPerformanceFrequency();
@@ -105,7 +106,7 @@ double measure(int width, int height, const Detail& detail, bool blockByBlock, d
     double elapsed = 0.0;
     while (elapsed < seconds) {
         for (int i = 0; i < 20; ++i) {
-            crv::drawFrame(*scene, *game, 60.0f);
+            crv::drawFrame(*picture, *game, 60.0f);
             SDL_GL_SwapWindow(window);
         }
         frames += 20;

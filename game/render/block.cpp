@@ -1,8 +1,8 @@
-// The block mesh, the record that places one block, and drawing blocks one by one.
+// Blocks: the record that places one, the queue a layer fills, and the one way they are drawn.
 #include "game/render/block.h"
 
+#include "game/render/gl_state.h"
 #include "game/render/scene.h"
-#include "game/render/textures.h"
 
 #include <GL/gl.h>
 
@@ -10,90 +10,159 @@ namespace crv {
 
 namespace {
 
-enum Corner { T1, T2, T3, T4, TC, B1, B2, B3, B4, BC };
+constexpr unsigned litBlocks = LightingOn | DepthTestOn | CullingOn;
+constexpr unsigned litTexturedBlocks = litBlocks | TexturingOn;
 
-void sendVertex(const MeshVertex& v) {
+/// Where the mesh's corners go: scaled and moved on the CPU, or as they are when a matrix
+/// does it (a scale of 1 and no offset give the mesh's own floats back exactly).
+struct Placement {
+    float scale;
+    float x;
+    float y;
+    float z;
+};
+
+constexpr Placement byMatrix{1.0f, 0.0f, 0.0f, 0.0f};
+
+Placement placementOf(const BlockRecord& block) {
+    return {block.scale, block.x, block.y, block.z};
+}
+
+void sendCorner(const Placement& at, const MeshVertex& v) {
     glNormal3f(v.normal[0], v.normal[1], v.normal[2]);
-    glVertex3f(v.position[0], v.position[1], v.position[2]);
+    glVertex3f(at.x + v.position[0] * at.scale, at.y + v.position[1] * at.scale,
+               at.z + v.position[2] * at.scale);
+}
+
+/// The bottom and the four sides.
+void sendLower(const Placement& at) {
+    for (int corner : lowerCorners) {
+        sendCorner(at, meshVertices[corner]);
+    }
+}
+
+/// The top face with its texture coordinates.
+void sendTop(const Placement& at) {
+    for (const TopCorner& corner : topCorners) {
+        glTexCoord2f(corner.s, corner.t);
+        sendCorner(at, meshVertices[corner.vertex]);
+    }
+}
+
+/// Colour material tracks the current colour, and GL ignores glMaterial for what it tracks,
+/// so the colour itself must change.
+void sendColor(const BlockRecord& block) {
+    glColor3f(block.red, block.green, block.blue);
+}
+
+bool isTextured(int textureIndex) {
+    return textureIndex >= 1 && textureIndex <= blockTextureCount;
+}
+
+void useTopState(const Scene& scene, int textureIndex) {
+    if (isTextured(textureIndex)) {
+        setGlState(litTexturedBlocks);
+        bindTexture(scene.blockTextures[textureIndex - 1],
+                    filterFor(scene.settings.bilinearFiltering));
+    } else {
+        setGlState(litBlocks);
+    }
+}
+
+bool isTurned(const BlockRecord& block) {
+    return block.rotationX != 0.0f || block.rotationY != 0.0f || block.rotationZ != 0.0f;
+}
+
+void drawUnderOwnMatrix(const Scene& scene, const BlockRecord& block, int textureIndex) {
+    glPushMatrix();
+    glTranslatef(block.x, block.y, block.z);
+    glRotatef(block.rotationX, 1.0f, 0.0f, 0.0f);
+    glRotatef(block.rotationY, 0.0f, 1.0f, 0.0f);
+    glRotatef(block.rotationZ, 0.0f, 0.0f, 1.0f);
+    glScalef(block.scale, block.scale, block.scale);
+    setGlState(litBlocks);
+    sendColor(block);
+    glBegin(GL_TRIANGLES);
+    sendLower(byMatrix);
+    glEnd();
+    useTopState(scene, textureIndex);
+    glBegin(GL_TRIANGLES);
+    sendTop(byMatrix);
+    glEnd();
+    glPopMatrix();
+}
+
+void drawBatched(const Scene& scene, const QueuedBlock* queue, int length) {
+    bool anyTexture = false;
+    for (int i = 0; i < length; ++i) {
+        anyTexture = anyTexture || isTextured(queue[i].textureIndex);
+    }
+    setGlState(litBlocks);
+    glBegin(GL_TRIANGLES);
+    for (int i = 0; i < length; ++i) {
+        const BlockRecord& block = queue[i].block;
+        if (isTurned(block)) {
+            continue;
+        }
+        sendColor(block);
+        sendLower(placementOf(block));
+        if (!anyTexture) {
+            sendTop(placementOf(block)); // each block whole, as one by one would draw it
+        }
+    }
+    glEnd();
+    if (anyTexture) {
+        for (int textureIndex = 0; textureIndex <= blockTextureCount; ++textureIndex) {
+            bool begun = false;
+            for (int i = 0; i < length; ++i) {
+                const BlockRecord& block = queue[i].block;
+                if (queue[i].textureIndex != textureIndex || isTurned(block)) {
+                    continue;
+                }
+                if (!begun) {
+                    useTopState(scene, textureIndex);
+                    glBegin(GL_TRIANGLES);
+                    begun = true;
+                }
+                sendColor(block);
+                sendTop(placementOf(block));
+            }
+            if (begun) {
+                glEnd();
+            }
+        }
+    }
+    // The CPU cannot place a turned block the way a matrix does, to the bit.
+    for (int i = 0; i < length; ++i) {
+        if (isTurned(queue[i].block)) {
+            drawUnderOwnMatrix(scene, queue[i].block, queue[i].textureIndex);
+        }
+    }
 }
 
 } // namespace
 
-const MeshVertex meshVertices[meshVertexCount] = {
-    {{0.53782f, 0.53782f, 0.306681f}, {0.374296f, 0.187148f, 0.908228f}},
-    {{0.53782f, -0.53782f, 0.306681f}, {0.187148f, -0.374296f, 0.908228f}},
-    {{-0.53782f, 0.53782f, 0.306681f}, {-0.187148f, 0.374296f, 0.908228f}},
-    {{-0.53782f, -0.53782f, 0.306681f}, {-0.374296f, -0.187148f, 0.908228f}},
-    {{0.0f, 0.0f, 0.306681f}, {0.0f, 0.0f, 1.0f}},
-    {{1.012839f, 1.012839f, -0.306681f}, {0.445323f, 0.890645f, -0.091866f}},
-    {{1.012839f, -1.012839f, -0.306681f}, {0.890645f, -0.445322f, -0.091866f}},
-    {{-1.012839f, 1.012839f, -0.306681f}, {-0.890645f, 0.445322f, -0.091866f}},
-    {{-1.012839f, -1.012839f, -0.306681f}, {-0.445322f, -0.890645f, -0.091866f}},
-    {{0.0f, 0.0f, -0.306681f}, {0.0f, 0.0f, -1.0f}},
-};
-
-const int lowerCorners[lowerCornerCount] = {
-    BC, B1, B2, BC, B3, B1, BC, B4, B3, BC, B2, B4, // bottom
-    B2, T1, T2, B2, B1, T1,                         // x = +
-    B1, T3, T1, B1, B3, T3,                         // y = +
-    B3, T4, T3, B3, B4, T4,                         // x = -
-    B4, T2, T4, B4, B2, T2,                         // y = -
-};
-
-const TopCorner topCorners[topCornerCount] = {
-    {TC, 0.5f, 0.5f}, {T2, 1.0f, 1.0f}, {T1, 1.0f, 0.0f}, {TC, 0.5f, 0.5f},
-    {T1, 1.0f, 1.0f}, {T3, 0.0f, 1.0f}, {TC, 0.5f, 0.5f}, {T3, 0.0f, 1.0f},
-    {T4, 0.0f, 0.0f}, {TC, 0.5f, 0.5f}, {T4, 0.0f, 0.0f}, {T2, 1.0f, 0.0f},
-};
-
-void setBlockColor(float red, float green, float blue) {
-    // Colour material tracks the current colour, and GL ignores glMaterial for what it
-    // tracks, so the colour itself must change.
-    glColor3f(red, green, blue);
+BlockRecord withColor(BlockRecord block, Color color) {
+    block.red = color.red;
+    block.green = color.green;
+    block.blue = color.blue;
+    return block;
 }
 
-void bindBlockTexture(const Scene& scene, int textureIndex) {
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, scene.blockTextures[textureIndex - 1]);
-    applyFilter(scene.settings.bilinearFiltering);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+void drawBlocks(const Scene& scene, const QueuedBlock* queue, int length, BlockDrawing how) {
+    if (how == BlockDrawing::OneByOne) {
+        for (int i = 0; i < length; ++i) {
+            drawUnderOwnMatrix(scene, queue[i].block, queue[i].textureIndex);
+        }
+    } else if (length > 0) {
+        drawBatched(scene, queue, length);
+    }
+    setGlState(restingState);
 }
 
-void drawBlockMesh(const Scene& scene, int textureIndex) {
-    glBegin(GL_TRIANGLES);
-    for (int corner : lowerCorners) {
-        sendVertex(meshVertices[corner]);
-    }
-    glEnd();
-
-    const bool textured = textureIndex >= 1 && textureIndex <= colorCount;
-    if (textured) {
-        bindBlockTexture(scene, textureIndex);
-    }
-    glBegin(GL_TRIANGLES);
-    for (const TopCorner& corner : topCorners) {
-        const MeshVertex& v = meshVertices[corner.vertex];
-        glNormal3f(v.normal[0], v.normal[1], v.normal[2]);
-        glTexCoord2f(corner.s, corner.t);
-        glVertex3f(v.position[0], v.position[1], v.position[2]);
-    }
-    glEnd();
-    if (textured) {
-        glDisable(GL_TEXTURE_2D);
-    }
-}
-
-bool drawBlock(const Scene& scene, BlockRecord record, int textureIndex) {
-    setBlockColor(record.red, record.green, record.blue);
-    glPushMatrix();
-    glTranslatef(record.x, record.y, record.z);
-    glRotatef(record.rotationX, 1.0f, 0.0f, 0.0f);
-    glRotatef(record.rotationY, 0.0f, 1.0f, 0.0f);
-    glRotatef(record.rotationZ, 0.0f, 0.0f, 1.0f);
-    glScalef(record.scale, record.scale, record.scale);
-    drawBlockMesh(scene, textureIndex);
-    glPopMatrix();
+bool drawBlock(const Scene& scene, const BlockRecord& record, int textureIndex) {
+    const QueuedBlock one{record, textureIndex};
+    drawBlocks(scene, &one, 1, BlockDrawing::OneByOne);
     return true;
 }
 

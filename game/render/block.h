@@ -1,5 +1,7 @@
-// The block mesh, the record that places one block, and drawing blocks one by one.
+// Blocks: the record that places one, the queue a layer fills, and the one way they are drawn.
 #pragma once
+
+#include "data/assets.h"
 
 namespace crv {
 
@@ -19,46 +21,30 @@ struct BlockRecord {
     float blue;
 };
 
-constexpr float blockScale = 0.09f;
-constexpr float previewScale = 0.045f;
-
-/// One corner of the mesh with the normal it always carries.
-struct MeshVertex {
-    float position[3];
-    float normal[3];
+/// A block to draw this frame, with its texture: 1..6 a block texture, 0 none.
+struct QueuedBlock {
+    BlockRecord block;
+    int textureIndex;
 };
 
-/// A corner of a top-face triangle with its texture coordinate.
-struct TopCorner {
-    int vertex;
-    float s;
-    float t;
+/// The record in this colour.
+BlockRecord withColor(BlockRecord block, Color color);
+
+enum class BlockDrawing {
+    /// Vertices placed on the CPU, sent in a few large batches: what the game draws.
+    Batched,
+    /// Each block under its own matrix, one after another: the plain drawing the batched
+    /// one must match, for the tests and the bench.
+    OneByOne,
 };
 
-constexpr int meshVertexCount = 10;
-constexpr int lowerCornerCount = 36; // bottom and sides: 12 triangles
-constexpr int topCornerCount = 12;   // the top face: 4 triangles
+/// Draws the queued blocks lit and depth-tested in the current matrix. Batched: every bottom
+/// and side in one batch in queue order, then the tops grouped by texture; a turned block
+/// goes under its own matrix after them. GL normalises the normals, so lighting sees the same
+/// either way.
+void drawBlocks(const Scene& scene, const QueuedBlock* queue, int length, BlockDrawing how);
 
-/// T1..T4, TC, B1..B4, BC. The corner normals turn fourfold about z on purpose: the slight
-/// twist in the shading is part of the look.
-extern const MeshVertex meshVertices[meshVertexCount];
-/// Bottom fan, then the sides +x, +y, -x, -y; counter-clockwise seen from outside.
-extern const int lowerCorners[lowerCornerCount];
-/// The top fan about TC. The first triangle's t is mirrored against its neighbours, as it
-/// always has been.
-extern const TopCorner topCorners[topCornerCount];
-
-/// Sets the diffuse colour of the blocks drawn next; allowed between glBegin and glEnd.
-void setBlockColor(float red, float green, float blue);
-
-/// Draws the mesh in the current frame: bottom and sides, then the top face, textured with
-/// blockTextures entry textureIndex - 1 unless textureIndex is 0. Texturing is off on return.
-void drawBlockMesh(const Scene& scene, int textureIndex);
-
-/// Enables texturing with block texture 1..6, its filter and repeat wrapping.
-void bindBlockTexture(const Scene& scene, int textureIndex);
-
-/// Draws one record with its colour and placement; the matrix is as before on return.
-bool drawBlock(const Scene& scene, BlockRecord record, int textureIndex);
+/// One block under its own matrix; the matrix is as before on return.
+bool drawBlock(const Scene& scene, const BlockRecord& record, int textureIndex);
 
 } // namespace crv

@@ -16,17 +16,10 @@ float capped(float value) {
 
 } // namespace
 
-const Color baseCellColors[cellColorCount] = {
-    {0.0f, 0.0f, 0.0f},    {0.0f, 0.1f, 0.6f},    {0.6f, 0.45f, 0.05f}, {0.0f, 0.6f, 0.0f},
-    {0.62f, 0.07f, 0.57f}, {0.05f, 0.57f, 0.62f}, {0.6f, 0.0f, 0.05f},  {0.25f, 0.25f, 0.25f},
-};
-
-const Color basePanelCornerColors[panelCornerCount] = {
-    {0.5f, 0.3f, 0.6f},
-    {0.15f, 0.15f, 0.2f},
-    {0.25f, 0.3f, 0.4f},
-    {0.5f, 0.2f, 0.4f},
-};
+int colorIndexOf(int value) {
+    const int index = value < 0 ? -value : value;
+    return index < cellColorCount ? index : 0;
+}
 
 float correctBrightness(float component, float gamma) {
     // The slider gives 0.7 to 1.3; a damaged settings file must not give infinite colours.

@@ -1,22 +1,13 @@
 // Colour tables of the picture and the colours of marked and hidden cells.
 #pragma once
 
+#include "data/assets.h"
+
 namespace crv {
 
-struct Color {
-    float red;
-    float green;
-    float blue;
-};
-
-constexpr int cellColorCount = 8;
-constexpr int panelCornerCount = 4;
-
-/// Cell colours before brightness correction: 0 empty, 1..6 the cell colours, 7 grey.
-extern const Color baseCellColors[cellColorCount];
-
-/// The back panel's corners before correction: bottom-left, top-left, top-right, bottom-right.
-extern const Color basePanelCornerColors[panelCornerCount];
+/// The colour table's entry for a cell value (-6..6) or a next-piece colour (1..6); anything
+/// else is entry 0, black.
+int colorIndexOf(int value);
 
 /// One component raised to 1 / gamma: a gamma above 1 brightens, below 1 darkens; 0 stays 0.
 /// A gamma of 0 or below counts as 1.

@@ -1,6 +1,7 @@
 // The bitmap font: glyph layout, loading, and text drawn as additive textured squares.
 #include "game/render/font.h"
 
+#include "game/render/gl_state.h"
 #include "game/render/textures.h"
 #include "game/render/tga.h"
 
@@ -10,12 +11,6 @@
 #include <vector>
 
 namespace crv {
-
-const char fontCharset[fontGlyphCount + 1] = "abcdefghijklmnopqrstuvwxyz"
-                                             "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                                             "1234567890"
-                                             "!@#$%^&*()`~-_=+[{]}\\|;:'\",<.>/?"
-                                             " ";
 
 int glyphNumber(char character, int currentGlyph) {
     for (int g = 0; g < fontGlyphCount; ++g) {
@@ -35,8 +30,9 @@ GlyphCoords glyphCoords(const FontLayout& layout, int glyph) {
             top / layout.imageHeight, (top + layout.glyphHeight - 1) / layout.imageHeight};
 }
 
-void loadFont(FontLayout& layout, const char* fileName, int imageWidth, int imageHeight,
-              int glyphWidth, int glyphHeight) {
+void loadFont(FontLayout& layout, const ImageFile& image, int glyphWidth, int glyphHeight) {
+    const int imageWidth = image.width;
+    const int imageHeight = image.height;
     layout.glyphWidth = glyphWidth;
     layout.glyphHeight = glyphHeight;
     layout.imageWidth = static_cast<float>(imageWidth);
@@ -44,7 +40,7 @@ void loadFont(FontLayout& layout, const char* fileName, int imageWidth, int imag
     layout.glyphsPerRow = imageWidth / glyphWidth;
     // Read once at set-up; the texture keeps the pixels, so the buffer goes afterwards.
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(imageWidth) * imageHeight * 4);
-    readTga(fileName, pixels.data(), static_cast<unsigned>(imageWidth),
+    readTga(image.name, pixels.data(), static_cast<unsigned>(imageWidth),
             static_cast<unsigned>(imageHeight));
     makeMipmappedTexture(layout.fontTexture, pixels.data(), imageWidth, imageHeight);
 }
@@ -54,15 +50,8 @@ void drawText(const FontLayout& layout, float x, float y, float z, float size, c
     glTranslatef(x, y, z);
     glScalef(size, size, size);
     // The texture has no alpha, so this adds the glyph image onto the frame.
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glEnable(GL_BLEND);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_CULL_FACE);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, layout.fontTexture);
-    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    setGlState(BlendAdditive | TexturingOn);
+    bindTexture(layout.fontTexture, TextureFilter::Bilinear);
     glColor3f(1.0f, 1.0f, 1.0f);
 
     glBegin(GL_QUADS);
@@ -81,13 +70,8 @@ void drawText(const FontLayout& layout, float x, float y, float z, float size, c
         glVertex3f(left, -1.0f, 0.0f);
     }
     glEnd();
-
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_CULL_FACE);
-    glBlendFunc(GL_ZERO, GL_ONE);
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
     glPopMatrix();
+    setGlState(restingState);
 }
 
 } // namespace crv

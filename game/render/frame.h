@@ -1,14 +1,30 @@
-// One frame of the game picture: world, preview, HUD, state messages, clocks.
+// One frame of the game picture: the layers in their order, then the picture's clocks.
 #pragma once
 
+#include "game/render/block.h"
+#include "game/render/playfield_layer.h"
+#include "game/render/preview_layer.h"
 #include "game/render/scene.h"
+#include "game/render/wall_layer.h"
 #include "game/rules/game.h"
 
 namespace crv {
 
-/// Draws the whole picture of the current state into the back buffer and advances the
-/// picture's clocks by the last frameTime. Reads the game, never writes it. Expects the
-/// model-view matrix at the view's base translation and leaves it there; the caller swaps.
-void drawFrame(Scene& scene, const Game& game, float framesPerSecond);
+/// Everything the picture holds: what was set up, and each layer's own state.
+struct Picture {
+    Scene scene;
+    WallLayer wall;
+    PlayfieldLayer playfield;
+    PreviewLayer preview;
+    BlockDrawing blockDrawing = BlockDrawing::Batched;
+};
+
+/// Sets up the scene in the current GL context and starts every layer afresh.
+void setUpPicture(Picture& picture, const RenderSettings& settings);
+
+/// Draws the whole picture of the current state into the back buffer under the view set by
+/// resizeView, and advances the picture's clocks by the last frameTime. Reads the game, never
+/// writes it. The caller swaps.
+void drawFrame(Picture& picture, const Game& game, float framesPerSecond);
 
 } // namespace crv

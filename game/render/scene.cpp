@@ -1,25 +1,22 @@
-// The picture's own state and its one-time set-up at window creation.
+// What the picture sets up once at window creation and only reads afterwards.
 #include "game/render/scene.h"
 
+#include "game/render/gl_state.h"
 #include "game/render/textures.h"
 #include "game/render/tga.h"
-#include "game/rules/random.h"
-
-#include <GL/gl.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <vector>
 
 namespace crv {
 
 namespace {
 
-constexpr int tileSize = 256;
-constexpr int pictureWidth = 1024;
-constexpr int pictureHeight = 768;
-constexpr int panelSize = 256;
-constexpr int blockImageSize = 32;
+constexpr int tileSize = backgroundTileSize;
+constexpr int pictureWidth = backgroundImageFile.width;
+constexpr int pictureHeight = backgroundImageFile.height;
+constexpr int tilesPerRow = pictureWidth / tileSize;
+static_assert(tilesPerRow * (pictureHeight / tileSize) == backgroundTileCount);
 
 using Pixels = std::vector<std::uint8_t>;
 
@@ -64,71 +61,51 @@ void placeBlocks(Scene& scene) {
     }
 }
 
-void setFixedState() {
-    glEnable(GL_COLOR_MATERIAL);
-    glCullFace(GL_BACK);
-    glEnable(GL_CULL_FACE);
-    glDepthFunc(GL_LESS);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_LIGHT0);
-    // Blocks are scaled down to 0.09, which makes GL lengthen their normals elevenfold and
-    // wash every lit colour out to white or cyan; unit normals keep the six colours apart.
-    glEnable(GL_NORMALIZE);
-    // Brighter than 1 on purpose: it lifts the dim colour tables on the lit faces.
-    const GLfloat diffuse[4] = {2.5f, 2.5f, 2.5f, 1.0f};
-    const GLfloat position[4] = {-1.0f, 1.0f, 1.0f, 0.0f};
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
-    glLightfv(GL_LIGHT0, GL_POSITION, position);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-}
-
 /// The background picture cut into twelve tiles, row by row from its top left.
 void loadBackground(Scene& scene) {
     Pixels picture = zeroImage(pictureWidth, pictureHeight);
-    readTga("bgpic.tga", picture.data(), pictureWidth, pictureHeight);
+    readTga(backgroundImageFile.name, picture.data(), pictureWidth, pictureHeight);
     Pixels tile = zeroImage(tileSize, tileSize);
     for (int k = 0; k < backgroundTileCount; ++k) {
-        const std::size_t offset = static_cast<std::size_t>(tileSize) * pictureWidth * (k / 4) +
-                                   static_cast<std::size_t>(tileSize) * (k % 4);
+        const std::size_t offset =
+            static_cast<std::size_t>(tileSize) * pictureWidth * (k / tilesPerRow) +
+            static_cast<std::size_t>(tileSize) * (k % tilesPerRow);
         copySubImage(picture.data(), tile.data(), tileSize, tileSize, offset, pictureWidth);
         makeTexture(scene.backgroundTiles[k], tile.data(), tileSize, tileSize);
     }
 }
 
 void loadPanelAndBlocks(Scene& scene) {
-    Pixels panel = zeroImage(panelSize, panelSize);
-    readTga("glback.tga", panel.data(), panelSize, panelSize);
-    makeMipmappedTexture(scene.panelTexture, panel.data(), panelSize, panelSize);
+    const ImageFile& panelFile = panelImageFile;
+    Pixels panel = zeroImage(panelFile.width, panelFile.height);
+    readTga(panelFile.name, panel.data(), panelFile.width, panelFile.height);
+    makeMipmappedTexture(scene.panelTexture, panel.data(), panelFile.width, panelFile.height);
 
-    Pixels blocks[colorCount];
-    for (int i = 0; i < colorCount; ++i) {
-        char name[16];
-        std::snprintf(name, sizeof name, "crvtex%d.tga", i + 1);
-        blocks[i] = zeroImage(blockImageSize, blockImageSize);
-        readTga(name, blocks[i].data(), blockImageSize, blockImageSize);
+    // All six read first, then the six textures made.
+    Pixels blocks[blockTextureCount];
+    for (int i = 0; i < blockTextureCount; ++i) {
+        const ImageFile& file = blockTextureFiles[i];
+        blocks[i] = zeroImage(file.width, file.height);
+        readTga(file.name, blocks[i].data(), file.width, file.height);
     }
-    for (int i = 0; i < colorCount; ++i) {
-        makeMipmappedTexture(scene.blockTextures[i], blocks[i].data(), blockImageSize,
-                             blockImageSize);
+    for (int i = 0; i < blockTextureCount; ++i) {
+        const ImageFile& file = blockTextureFiles[i];
+        makeMipmappedTexture(scene.blockTextures[i], blocks[i].data(), file.width, file.height);
     }
 }
 
 } // namespace
 
-void setUpScene(Scene& scene, Game& game, const RenderSettings& settings) {
+void setUpScene(Scene& scene, const RenderSettings& settings) {
     scene.settings = settings;
-    scene.wallCopy = WallCopy{}; // a texture of an earlier context is not this one's
     fillColorTables(scene);
     placeBlocks(scene);
-    setFixedState();
-    loadFont(scene.font, "charset.tga", 256, 128, 12, 17);
+    resetGlState();
+    loadFont(scene.font, fontImageFile, glyphWidth, glyphHeight);
     if (settings.backgroundPicture != 0) {
         loadBackground(scene);
     }
     loadPanelAndBlocks(scene);
-    for (std::int32_t& color : game.nextPiece) {
-        color = randomColor(game);
-    }
 }
 
 } // namespace crv

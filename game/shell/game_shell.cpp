@@ -4,10 +4,9 @@
 #include "common/game_result.h"
 #include "common/score_table.h"
 #include "game/render/frame.h"
-#include "game/render/scene.h"
 #include "game/render/view.h"
 #include "game/rules/controls.h"
-#include "game/rules/random.h"
+#include "game/rules/start.h"
 #include "game/rules/tick.h"
 #include "game/shell/key_map.h"
 #include "game/shell/process_start.h"
@@ -152,20 +151,18 @@ bool startShell(Shell& shell) {
     }
     resizeToDrawable(shell);
 
-    Game& game = shell.game;
-    game.effects = &shell.effects;
-    game.bestScore = readBestScore(shell.settings.settings.gameMode);
-    setUpScene(shell.scene, game, renderSettingsOf(shell.settings));
-    resetGame(game);
-    game.soundOn = shell.settings.settings.soundOn;
+    const Settings& settings = shell.settings.settings;
+    shell.game.effects = &shell.effects;
+    const float bestScore = readBestScore(settings.gameMode);
+    setUpPicture(shell.picture, renderSettingsOf(shell.settings));
     openSoundCues(shell.sound);
 
     SDL_ShowWindow(shell.window);
-    if (shell.settings.settings.fullscreen) {
+    if (settings.fullscreen) {
         enterFullscreen(shell);
     }
-    // Seeded only now: the first next piece, drawn at scene set-up, is the same in every run.
-    seedRandom(game.random, static_cast<std::uint32_t>(SDL_GetPerformanceCounter()));
+    const auto seed = static_cast<std::uint32_t>(SDL_GetPerformanceCounter());
+    startGame(shell.game, {bestScore, settings.soundOn, seed});
     shell.running = true;
     return true;
 }
@@ -181,7 +178,7 @@ bool runLoopTurn(Shell& shell) {
             return false; // the window went with this event; nothing is left to draw on
         }
     }
-    drawFrame(shell.scene, shell.game, shell.framesPerSecond);
+    drawFrame(shell.picture, shell.game, shell.framesPerSecond);
     SDL_GL_SwapWindow(shell.window);
     measureFrame(shell.timer, SDL_GetPerformanceCounter(), shell.game.frameTime,
                  shell.framesPerSecond);

@@ -1,13 +1,13 @@
 // The game program's platform layer: window, GL context, loop turn, keys, sound, hand-back.
 //
-// Does: start-up in the game's order (settings, window and context, best score, scene, new
-// game, full-screen switch, seeding), one loop turn that dispatches at most one event and
+// Does: start-up in the game's order (settings, window and context, best score, picture,
+// full-screen switch, the start of the game with its seed), one loop turn that dispatches at most one event and
 // never waits, the window's destruction with the hand-back to the front end.
 // Does not: draw (the render library does) or decide anything about the game (the rules do).
 #pragma once
 
 #include "common/settings.h"
-#include "game/render/scene.h"
+#include "game/render/frame.h"
 #include "game/rules/game.h"
 #include "game/shell/frame_timer.h"
 #include "game/shell/sound_cues.h"
@@ -41,7 +41,7 @@ class Shell {
 
     Game game;
     GameSettings settings;
-    Scene scene;
+    Picture picture;
     FrameTimer timer;
     float framesPerSecond = 0.0f;
     SDL_Window* window = nullptr;
@@ -55,7 +55,7 @@ class Shell {
 };
 
 /// Start-up: reads the settings, opens the window or full screen with its GL context, loads
-/// the best score, sets up the scene, starts the game and seeds the generator. False when
+/// the best score, sets up the picture, and starts the game with its seed. False when
 /// no window or context could be made (the error was shown; there is no hand-back).
 bool startShell(Shell& shell);
 

@@ -43,7 +43,7 @@ TEST_F(SceneTest, DrawingFramesAllocatesNothing) {
     crv::RenderSettings settings;
     settings.backgroundPicture = 1;
     settings.antialiasedLines = 1;
-    auto scene = makeScene(settings);
+    auto picture = makePicture(settings);
     for (int column = 0; column < crv::columnCount; ++column) {
         for (int row = 4; row < crv::rowCount; ++row) {
             game.playfield.at(column, row) =
@@ -61,7 +61,7 @@ TEST_F(SceneTest, DrawingFramesAllocatesNothing) {
             game.gameState = state;
             for (int i = 0; i < 3; ++i) {
                 game.removalProgress = static_cast<float>(i);
-                drawFrame(*scene, game, 59.6f);
+                drawFrame(*picture, game, 59.6f);
             }
         }
         if (round == 1) { // the first round lets the GL build what it keeps

@@ -56,14 +56,14 @@ TEST_F(SceneTest, BatchedBlocksDrawTheSameFrameAsBlockByBlock) {
         settings.bilinearFiltering = textured;
         settings.backgroundPicture = textured;
         settings.antialiasedLines = textured;
-        auto slow = makeScene(settings);
-        auto fast = makeScene(settings);
-        slow->blockByBlock = true;
+        auto slow = makePicture(settings);
+        auto fast = makePicture(settings);
+        slow->blockDrawing = crv::BlockDrawing::OneByOne;
         // One frame first: the light's direction is shared GL state, set anew by each frame.
         game.gameState = crv::Playing;
         drawAndRead(*fast);
-        fast->swingClock = slow->swingClock;
-        fast->previewSpin = slow->previewSpin;
+        fast->playfield.swingClock = slow->playfield.swingClock;
+        fast->preview.spin = slow->preview.spin;
         game.swingAmplitude[0] = 25.0f;
         game.swingAmplitude[1] = 30.0f;
         game.swingAmplitude[2] = 35.0f;
@@ -83,8 +83,8 @@ TEST_F(SceneTest, BatchedBlocksDrawTheSameFrameAsBlockByBlock) {
                 << "textured " << textured << " state " << s.state << " progress " << s.progress;
             EXPECT_LE(d.flipped, total / 20000)
                 << "textured " << textured << " state " << s.state << " progress " << s.progress;
-            EXPECT_EQ(slow->hiddenColorPhase, fast->hiddenColorPhase);
-            EXPECT_EQ(slow->swingClock, fast->swingClock);
+            EXPECT_EQ(slow->playfield.hiddenColorPhase, fast->playfield.hiddenColorPhase);
+            EXPECT_EQ(slow->playfield.swingClock, fast->playfield.swingClock);
         }
     }
 }

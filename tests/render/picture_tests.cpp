@@ -1,7 +1,6 @@
 // What a player sees: real pixels drawn offscreen and read back.
 #include "game/render/block.h"
 #include "game/render/font.h"
-#include "game/render/playfield.h"
 #include "scene_fixture.h"
 
 #include <GL/gl.h>
@@ -25,13 +24,13 @@ std::array<int, 2> screenOf(float x, float y) {
 }
 
 TEST_F(SceneTest, ARedRecordDrawsARedSlabAtTheCentre) {
-    auto scene = makeScene(plainSettings());
+    auto picture = makePicture(plainSettings());
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_LIGHTING);
     const crv::BlockRecord red{0.09f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     GLfloat before[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, before);
-    EXPECT_TRUE(crv::drawBlock(*scene, red, 0));
+    EXPECT_TRUE(crv::drawBlock(picture->scene, red, 0));
     GLfloat after[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, after);
     EXPECT_TRUE(std::equal(before, before + 16, after));
@@ -50,12 +49,12 @@ TEST_F(SceneTest, ARedRecordDrawsARedSlabAtTheCentre) {
     EXPECT_LE(run, 13);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
 
-    crv::drawBlock(*scene, red, 3);
+    crv::drawBlock(picture->scene, red, 3);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
 
     // A preview-sized record draws half as wide.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    crv::drawBlock(*scene, {0.045f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f}, 0);
+    crv::drawBlock(picture->scene, {0.045f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f}, 0);
     const auto small = readPixels();
     int halfRun = 0;
     for (int x = 140; x < 180; ++x) {
@@ -73,10 +72,10 @@ TEST_F(SceneTest, TextAddsItsGlyphsOntoTheFrame) {
         const std::uint8_t v = inner && !space ? 255 : 0;
         return crv::testing::Texel{v, v, v};
     });
-    auto scene = makeScene(plainSettings());
+    auto picture = makePicture(plainSettings());
     glClearColor(0.25f, 0.25f, 0.25f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    crv::drawText(scene->font, -1.0f, 0.5f, 0.0f, 0.5f, "a b");
+    crv::drawText(picture->scene.font, -1.0f, 0.5f, 0.0f, 0.5f, "a b");
     const auto pixels = readPixels();
     const auto glyph = screenOf(-0.75f, 0.25f);    // middle of "a"
     const auto space = screenOf(-0.25f, 0.25f);    // middle of the space
@@ -100,8 +99,8 @@ TEST_F(SceneTest, ThePanelShowsItsCornerGradient) {
     });
     crv::RenderSettings settings = plainSettings();
     settings.texturedPlayfield = 1;
-    auto scene = makeScene(settings);
-    const auto pixels = drawAndRead(*scene);
+    auto picture = makePicture(settings);
+    const auto pixels = drawAndRead(*picture);
     // Corners of the panel, shifted 0.3 left, a little inside.
     const struct {
         float x, y;
@@ -110,7 +109,7 @@ TEST_F(SceneTest, ThePanelShowsItsCornerGradient) {
     for (const auto& s : samples) {
         const auto at = screenOf(s.x, s.y);
         const Rgb got = pixelAt(pixels, at[0], at[1]);
-        const crv::Color want = scene->panelCornerColors[s.corner];
+        const crv::Color want = picture->scene.panelCornerColors[s.corner];
         EXPECT_NEAR(got.red, want.red * 255, 12) << "corner " << s.corner;
         EXPECT_NEAR(got.green, want.green * 255, 12) << "corner " << s.corner;
         EXPECT_NEAR(got.blue, want.blue * 255, 12) << "corner " << s.corner;
@@ -118,11 +117,11 @@ TEST_F(SceneTest, ThePanelShowsItsCornerGradient) {
 }
 
 TEST_F(SceneTest, AnEmptyPlayfieldDrawsOnlyItsLinesAndMovesNoWave) {
-    auto scene = makeScene(plainSettings());
+    auto picture = makePicture(plainSettings());
     game.gameState = crv::Paused;
     game.frameTime = 1.0f;
-    const auto pixels = drawAndRead(*scene);
-    EXPECT_EQ(scene->hiddenColorPhase, 0.0f);
+    const auto pixels = drawAndRead(*picture);
+    EXPECT_EQ(picture->playfield.hiddenColorPhase, 0.0f);
     const auto inside = screenOf(-0.4f, -1.0f);
     EXPECT_TRUE(isBlack(pixelAt(pixels, inside[0], inside[1])));
     // The floor line is white; a column crossing it finds it.
@@ -159,11 +158,11 @@ TEST_F(SceneTest, MarkedCellsFlashWhiteAndTexturesFollowTheSetting) {
     Rgb seen[4];
     for (int i = 0; i < 4; ++i) {
         settings.texturedBlocks = cases[i].texturedBlocks;
-        auto scene = makeScene(settings);
+        auto picture = makePicture(settings);
         game.playfield = crv::Playfield{};
         game.playfield.at(4, 10) = cases[i].value;
         game.removalProgress = cases[i].progress;
-        seen[i] = pixelAt(drawAndRead(*scene), top[0], top[1]);
+        seen[i] = pixelAt(drawAndRead(*picture), top[0], top[1]);
         EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << cases[i].what;
     }
     EXPECT_GT(seen[0].red, 200) << "colour 2 is a warm yellow";
@@ -180,11 +179,11 @@ TEST_F(SceneTest, HiddenBlocksShowTheWaveUntexturedAndTheFrameKeepsItsMatrix) {
     crv::RenderSettings settings;
     settings.gameMode = 1;
     settings.texturedBlocks = 1;
-    auto scene = makeScene(settings);
+    auto picture = makePicture(settings);
     game.swingAmplitude[0] = 40.0f;
     game.swingAmplitude[1] = 20.0f;
     game.swingAmplitude[2] = 20.0f;
-    scene->swingClock = 200.0f;
+    picture->playfield.swingClock = 200.0f;
     game.frameTime = 1.0f;
     game.playfield.at(0, 17) = 3;
     game.playfield.at(3, 4) = 3;
@@ -193,22 +192,24 @@ TEST_F(SceneTest, HiddenBlocksShowTheWaveUntexturedAndTheFrameKeepsItsMatrix) {
         crv::resizeView(viewWidth, viewHeight);
         GLfloat before[16];
         glGetFloatv(GL_MODELVIEW_MATRIX, before);
-        const float phase = scene->hiddenColorPhase;
-        crv::drawFrame(*scene, game, 60.0f);
+        const float phase = picture->playfield.hiddenColorPhase;
+        crv::drawFrame(*picture, game, 60.0f);
         GLfloat after[16];
         glGetFloatv(GL_MODELVIEW_MATRIX, after);
         EXPECT_TRUE(std::equal(before, before + 16, after)) << state;
         const bool hidden = state == crv::Paused || state == crv::ConfirmQuit;
-        EXPECT_NEAR(scene->hiddenColorPhase, hidden ? phase + 0.03f : phase, 1e-6f) << state;
+        EXPECT_NEAR(picture->playfield.hiddenColorPhase, hidden ? phase + 0.03f : phase, 1e-6f) << state;
         if (hidden) {
-            const crv::BlockRecord& corner = scene->cellBlocks[0 * crv::rowCount + 17];
-            const crv::BlockRecord& inner = scene->cellBlocks[3 * crv::rowCount + 4];
+            // Queued row by row from the top: cell (3, 4), then cell (0, 17).
+            ASSERT_EQ(picture->playfield.cellsQueued, 2);
+            const crv::BlockRecord& corner = picture->playfield.cells[1].block;
+            const crv::BlockRecord& inner = picture->playfield.cells[0].block;
             EXPECT_NE(corner.red, inner.red);
             EXPECT_NEAR(corner.red, 0.25f, 0.081f);
         }
     }
-    EXPECT_FLOAT_EQ(scene->swingClock, 204.0f);
-    EXPECT_FLOAT_EQ(scene->previewSpin, 2.0f);
+    EXPECT_FLOAT_EQ(picture->playfield.swingClock, 204.0f);
+    EXPECT_FLOAT_EQ(picture->preview.spin, 2.0f);
 }
 
 } // namespace

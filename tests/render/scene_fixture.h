@@ -49,17 +49,17 @@ class SceneTest : public GlTest {
         });
     }
 
-    /// A scene set up now, in this directory, with these settings.
-    std::unique_ptr<Scene> makeScene(const RenderSettings& settings) {
-        auto scene = std::make_unique<Scene>();
-        setUpScene(*scene, game, settings);
-        return scene;
+    /// A picture set up now, in this directory, with these settings.
+    std::unique_ptr<Picture> makePicture(const RenderSettings& settings) {
+        auto picture = std::make_unique<Picture>();
+        setUpPicture(*picture, settings);
+        return picture;
     }
 
     /// Draws one frame from the view's base matrix and reads it back.
-    std::vector<std::uint8_t> drawAndRead(Scene& scene) {
+    std::vector<std::uint8_t> drawAndRead(Picture& picture) {
         resizeView(viewWidth, viewHeight);
-        drawFrame(scene, game, 60.0f);
+        drawFrame(picture, game, 60.0f);
         return readPixels();
     }
 

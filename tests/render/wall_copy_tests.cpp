@@ -1,7 +1,6 @@
 // The wall copied from its kept picture against the wall drawn anew: the same frame exactly.
+#include "game/render/gl_state.h"
 #include "scene_fixture.h"
-
-#include <GL/gl.h>
 
 namespace {
 
@@ -47,27 +46,27 @@ TEST_F(SceneTest, TheCopiedWallDrawsTheSameFrameAsTheDrawnOne) {
         settings.texturedBlocks = textured;
         settings.backgroundPicture = 1;
         settings.antialiasedLines = 1;
-        auto scene = makeScene(settings);
-        drawAndRead(*scene); // the first frame is lit from the set-up direction
+        auto picture = makePicture(settings);
+        drawAndRead(*picture); // the first frame is lit from the set-up direction
         for (const auto& c : cases) {
             viewWidth = c.width;
             viewHeight = c.height;
-            scene->settings.bilinearFiltering = c.bilinear;
+            picture->scene.settings.bilinearFiltering = c.bilinear;
             game.gameState = c.state;
-            glClearColor(c.clearGrey, c.clearGrey, c.clearGrey, 0.0f);
-            const float swing = scene->swingClock;
-            const float spin = scene->previewSpin;
-            const float phase = scene->hiddenColorPhase;
+            crv::setClearColor(c.clearGrey, c.clearGrey, c.clearGrey, 0.0f);
+            const float swing = picture->playfield.swingClock;
+            const float spin = picture->preview.spin;
+            const float phase = picture->playfield.hiddenColorPhase;
             auto drawAgain = [&] {
-                scene->swingClock = swing;
-                scene->previewSpin = spin;
-                scene->hiddenColorPhase = phase;
-                return drawAndRead(*scene);
+                picture->playfield.swingClock = swing;
+                picture->preview.spin = spin;
+                picture->playfield.hiddenColorPhase = phase;
+                return drawAndRead(*picture);
             };
             const auto afterChange = drawAgain(); // the picture kept before is not this view's
             const auto copied = drawAgain();
-            EXPECT_TRUE(scene->wallCopy.valid);
-            scene->wallCopy.valid = false;
+            EXPECT_TRUE(picture->wall.valid);
+            picture->wall.valid = false;
             const auto drawn = drawAgain();
             EXPECT_EQ(differingPixels(drawn, afterChange), 0)
                 << "textured " << textured << " view " << c.width << "x" << c.height;
