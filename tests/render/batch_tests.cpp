@@ -89,4 +89,35 @@ TEST_F(SceneTest, BatchedBlocksDrawTheSameFrameAsBlockByBlock) {
     }
 }
 
+TEST_F(SceneTest, RaisedAndTurnedBlocksInTheQueueDrawWhereOneByOneDrawsThem) {
+    writePatternImages();
+    crv::RenderSettings settings;
+    settings.texturedBlocks = 1;
+    auto picture = makePicture(settings);
+    const crv::BlockRecord plain{0.3f, -0.8f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.6f, 0.2f, 0.2f};
+    crv::BlockRecord raised = plain;
+    raised.x = 0.0f;
+    raised.z = 0.6f;
+    crv::BlockRecord turned = plain;
+    turned.x = 0.8f;
+    turned.rotationX = 40.0f;
+    turned.rotationZ = 25.0f;
+    const crv::QueuedBlock queue[] = {{plain, 2}, {raised, 0}, {turned, 5}};
+    auto draw = [&](crv::BlockDrawing how) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        crv::drawBlocks(picture->scene, queue, 3, how);
+        return readPixels();
+    };
+    const auto expected = draw(crv::BlockDrawing::OneByOne);
+    const auto got = draw(crv::BlockDrawing::Batched);
+    const Difference d = compare(expected, got);
+    EXPECT_LE(d.pixels, viewWidth * viewHeight / 1000);
+    EXPECT_LE(d.flipped, 2);
+    // And the queue drew something at each block's place.
+    for (float x : {-0.8f, 0.0f, 0.8f}) {
+        const int column = static_cast<int>(viewWidth / 2 + x * (viewHeight / 2) / (3.0f * 0.63707f));
+        EXPECT_GT(pixelAt(got, column, viewHeight / 2).red, 0) << "block at x " << x;
+    }
+}
+
 } // namespace
