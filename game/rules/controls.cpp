@@ -5,6 +5,11 @@ namespace crv {
 
 namespace {
 
+// Rows the held down key adds per sixtieth of a second, on top of the fall: 12 more a second.
+constexpr float dropRate = 0.2f;
+// Fall progress beyond which the side test also covers the row the piece is about to enter.
+constexpr float lookAheadProgress = 0.75f;
+
 bool isKeyHeld(Game& game, int virtualKey) {
     return game.effects != nullptr && game.effects->isKeyHeld(virtualKey);
 }
@@ -33,7 +38,7 @@ void moveRight(Game& game) {
     }
 }
 
-void dropFaster(Game& game) { game.fallingPiece.fallProgress += game.frameTime * 0.2f; }
+void dropFaster(Game& game) { game.fallingPiece.fallProgress += game.frameTime * dropRate; }
 
 void turn(Game& game) {
     FallingPiece& piece = game.fallingPiece;
@@ -52,7 +57,7 @@ int sideIsFree(const Game& game, int sideColumn) {
     if (field.at(sideColumn, piece.row) != 0 || field.at(sideColumn, piece.row + 1) != 0) {
         return 0;
     }
-    if (piece.fallProgress > 0.75f && piece.row + 2 <= rowCount - 1 &&
+    if (piece.fallProgress > lookAheadProgress && piece.row + 2 <= rowCount - 1 &&
         field.at(sideColumn, piece.row + 2) != 0) {
         return 0;
     }

@@ -10,6 +10,8 @@ constexpr int rowCount = 18;
 constexpr int cellCount = columnCount * rowCount;
 constexpr int colorCount = 6;
 constexpr int keyCount = 100;
+/// removalProgress runs from 0 to this; the marked cells go once it is beyond.
+constexpr float removalLength = 3.0f;
 
 /// The phase of the game; one bit each, so the drawing can test several with one mask.
 enum GameState : std::int32_t {

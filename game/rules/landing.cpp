@@ -9,6 +9,23 @@ namespace {
 
 constexpr int minimumGroup = 4;
 
+// Rates per sixtieth of a second, each multiplied by frameTime.
+constexpr float fallRate = 0.03f;  // rows: 1.8 a second
+constexpr float slideRate = 0.2f;  // of a slide cooldown: about 12 moves a second
+constexpr float turnRate = 0.075f; // of a turn cooldown: about 4.5 turns a second
+// Degrees of swing amplitude; both reach their limit after 90000 sixtieths, 25 minutes.
+constexpr float swingGrowthZ = 0.001f;
+constexpr float swingGrowthYX = 0.0005f;
+constexpr float swingLimitZ = 90.0f;
+constexpr float swingLimitYX = 45.0f;
+
+constexpr float pointsPerRow = 1.0f;   // each row step, the blocked landing step included
+constexpr float pointsPerCell = 50.0f; // each removed cell, times the chain's multiplier
+
+// The piece enters at columns 4 and 5 of rows 0 and 1; the row below them decides game over.
+constexpr int entryColumn = 4;
+constexpr int belowEntryRow = 2;
+
 void writePiece(Playfield& field, int column, int row, const std::int32_t colors[4]) {
     field.at(column, row) = colors[0];
     field.at(column + 1, row) = colors[1];
@@ -37,25 +54,25 @@ void fallStep(Game& game) {
         piece.inPlay = 1;
     }
 
-    game.swingAmplitude[0] = grow(game.swingAmplitude[0], frameTime * 0.001f, 90.0f);
-    game.swingAmplitude[1] = grow(game.swingAmplitude[1], frameTime * 0.0005f, 45.0f);
-    game.swingAmplitude[2] = grow(game.swingAmplitude[2], frameTime * 0.0005f, 45.0f);
+    game.swingAmplitude[0] = grow(game.swingAmplitude[0], frameTime * swingGrowthZ, swingLimitZ);
+    game.swingAmplitude[1] = grow(game.swingAmplitude[1], frameTime * swingGrowthYX, swingLimitYX);
+    game.swingAmplitude[2] = grow(game.swingAmplitude[2], frameTime * swingGrowthYX, swingLimitYX);
 
-    piece.fallProgress += frameTime * 0.03f;
+    piece.fallProgress += frameTime * fallRate;
     if (piece.slidingLeft) {
-        piece.slideProgress -= frameTime * 0.2f;
+        piece.slideProgress -= frameTime * slideRate;
     }
     if (piece.slidingRight) {
-        piece.slideProgress += frameTime * 0.2f;
+        piece.slideProgress += frameTime * slideRate;
     }
     if (piece.turning) {
-        piece.turnProgress += frameTime * 0.075f;
+        piece.turnProgress += frameTime * turnRate;
     }
 
     if (piece.fallProgress > 1.0f) {
         piece.fallProgress -= 1.0f;
         piece.row += 1;
-        game.score += 1.0f;
+        game.score += pointsPerRow;
         playSoundCue(game, "FALL.WAV");
         // A piece lands only at the row step that finds its way blocked; until then it hovers.
         if (piece.row >= rowCount - 1 || field.at(piece.column, piece.row + 1) != 0 ||
@@ -85,11 +102,12 @@ void fallStep(Game& game) {
 
 void spawnPiece(Game& game) {
     FallingPiece& piece = game.fallingPiece;
-    piece.column = 4;
+    piece.column = entryColumn;
     piece.row = 0;
 
     // Columns are always collapsed before a spawn, so row 2 alone tells whether the entry is free.
-    if (game.playfield.at(4, 2) != 0 || game.playfield.at(5, 2) != 0) {
+    if (game.playfield.at(entryColumn, belowEntryRow) != 0 ||
+        game.playfield.at(entryColumn + 1, belowEntryRow) != 0) {
         game.gameState = GameOver;
         game.gameOverTime = 0.0f;
         playSoundCue(game, "GAMEOVER.WAV");
@@ -170,7 +188,7 @@ void removeMarked(Game& game) {
             std::int32_t& cell = game.playfield.at(column, row);
             if (cell < 0) {
                 cell = 0;
-                game.score += game.scoreMultiplier * 50.0f;
+                game.score += game.scoreMultiplier * pointsPerCell;
             }
         }
     }

@@ -7,6 +7,13 @@ namespace crv {
 
 namespace {
 
+// Removal clock per sixtieth of a second: a step lasts 38 ticks at 60 a second, 0.63 s.
+constexpr float removalRate = 0.08f;
+// Each further link of a chain scores half as much again as the one before.
+constexpr float chainFactor = 1.5f;
+// Sixtieths of a second "Game Over!" shows before the game ends: about 4.3 s.
+constexpr float gameOverLength = 256.0f;
+
 /// Starts a removal step: the clock from 0 and its whoosh still to play.
 void startRemovalStep(Game& game) {
     game.gameState = Removing;
@@ -49,18 +56,18 @@ void gameTick(Game& game) {
     }
 
     if (game.gameState == Removing) {
-        game.removalProgress += game.frameTime * 0.08f;
+        game.removalProgress += game.frameTime * removalRate;
         // With frameTime 0 the whoosh waits for the first tick in which the clock runs.
         if (game.removalProgress > 0.0f && game.whooshPending) {
             playSoundCue(game, "WHOOSH.WAV");
             game.whooshPending = 0;
         }
-        if (game.removalProgress > 3.0f) {
+        if (game.removalProgress > removalLength) {
             removeMarked(game);
             collapseColumns(game);
             if (markGroups(game)) {
                 startRemovalStep(game);
-                game.scoreMultiplier = game.scoreMultiplier * 1.5f;
+                game.scoreMultiplier = game.scoreMultiplier * chainFactor;
             } else {
                 game.gameState = Playing;
             }
@@ -77,7 +84,7 @@ void gameTick(Game& game) {
 
     if (game.gameState == GameOver) {
         game.gameOverTime += game.frameTime;
-        if (game.gameOverTime > 256.0f) {
+        if (game.gameOverTime > gameOverLength) {
             game.gameState = Quitting;
         }
     }
