@@ -4,14 +4,91 @@
 #include "frontend/save_warning.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
+
+#include <iterator>
 
 namespace crv {
 
 namespace {
 
-constexpr DetailPreset lowPreset{0, 0, 0, 0, 0, 0};
-constexpr DetailPreset mediumPreset{1, 1, 1, 0, 0, 0};
-constexpr DetailPreset highPreset{3, 1, 1, 1, 1, 1};
+using Form = Ui::OptionsDialog;
+
+/// A check box and its field: ticked for any non-zero value, 1 or 0 when taken.
+struct CheckField {
+    QCheckBox* Form::*box;
+    std::int32_t Settings::*field;
+};
+
+constexpr CheckField checkFields[] = {
+    {&Form::fullscreenCheck, &Settings::fullscreen},
+    {&Form::texturedPlayfieldCheck, &Settings::texturedPlayfield},
+    {&Form::texturedBlocksCheck, &Settings::texturedBlocks},
+    {&Form::bilinearFilteringCheck, &Settings::bilinearFiltering},
+    {&Form::backgroundPictureCheck, &Settings::backgroundPicture},
+    {&Form::antialiasedLinesCheck, &Settings::antialiasedLines},
+};
+
+/// How a radio group's field holds the place of its ticked button.
+enum class Held { AsPlace, AsOneMinusPlace };
+
+/// A radio group, its buttons in place order, and its field.
+struct RadioField {
+    std::int32_t Settings::*field;
+    Held held;
+    QRadioButton* Form::*buttons[5]; // null after the group's last
+};
+
+constexpr RadioField radioFields[] = {
+    {&Settings::soundOn, Held::AsOneMinusPlace, {&Form::soundOnRadio, &Form::soundOffRadio}},
+    {&Settings::resolutionIndex,
+     Held::AsPlace,
+     {&Form::resolution512Radio, &Form::resolution640Radio, &Form::resolution800Radio,
+      &Form::resolution1024Radio, &Form::resolution1280Radio}},
+};
+
+/// "Low", "Medium" and "High"; a preset's level is its place here.
+constexpr QPushButton* Form::*presetButtons[] = {&Form::lowButton, &Form::mediumButton,
+                                                 &Form::highButton};
+
+/// A field the presets set, and its value at each level. Sound, gamma and game mode are no
+/// rows: the presets leave them alone.
+struct PresetField {
+    std::int32_t Settings::*field;
+    std::int32_t byLevel[std::size(presetButtons)];
+};
+
+// clang-format off
+constexpr PresetField presetFields[] = {
+    //                              Low  Medium  High
+    {&Settings::resolutionIndex,   {0,   1,      3}}, // 512x384, 640x480, 1024x768
+    {&Settings::fullscreen,        {0,   0,      0}},
+    {&Settings::texturedPlayfield, {0,   1,      1}},
+    {&Settings::texturedBlocks,    {0,   1,      1}},
+    {&Settings::bilinearFiltering, {0,   0,      1}},
+    {&Settings::backgroundPicture, {0,   0,      1}},
+    {&Settings::antialiasedLines,  {0,   0,      1}},
+};
+// clang-format on
+
+/// The place of the button a held value ticks; -1, none, for a value no button stands for.
+int placeOf(const RadioField& radio, std::int32_t value) {
+    if (radio.held == Held::AsPlace) {
+        return value;
+    }
+    // A stray value ticks neither button (1 minus an extreme value would overflow).
+    return value == 0 || value == 1 ? 1 - value : -1;
+}
+
+/// The held value for the ticked place. With no button ticked the place is -1, so a sound
+/// field goes out as 2, which counts as on in the game.
+std::int32_t valueOf(const RadioField& radio, int place) {
+    return radio.held == Held::AsPlace ? place : 1 - place;
+}
+
+QButtonGroup* groupOf(const Form& form, const RadioField& radio) {
+    return (form.*radio.buttons[0])->group();
+}
 
 /// The group's one tab stop: its ticked button, or its first when none is ticked.
 QAbstractButton* tabStopOf(const QButtonGroup* group) {
@@ -41,68 +118,55 @@ void showRadioIndex(QButtonGroup* group, int index) {
 
 } // namespace
 
-OptionsDialog::OptionsDialog(QWidget* parent)
-    : QDialog(parent), m_soundGroup(new QButtonGroup(this)),
-      m_resolutionGroup(new QButtonGroup(this)), m_settings(loadSettings()) {
+OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent), m_settings(loadSettings()) {
     m_ui.setupUi(this);
 
-    // A button's id is its place in its group, which is the stored index.
-    m_soundGroup->addButton(m_ui.soundOnRadio, 0);
-    m_soundGroup->addButton(m_ui.soundOffRadio, 1);
-    m_resolutionGroup->addButton(m_ui.resolution512Radio, 0);
-    m_resolutionGroup->addButton(m_ui.resolution640Radio, 1);
-    m_resolutionGroup->addButton(m_ui.resolution800Radio, 2);
-    m_resolutionGroup->addButton(m_ui.resolution1024Radio, 3);
-    m_resolutionGroup->addButton(m_ui.resolution1280Radio, 4);
-    for (QButtonGroup* group : {m_soundGroup, m_resolutionGroup}) {
+    for (const RadioField& radio : radioFields) {
+        auto* group = new QButtonGroup(this);
+        // A button's id is its place in its group, which is what the field holds.
+        for (int place = 0; place < int(std::size(radio.buttons)) && radio.buttons[place];
+             ++place) {
+            group->addButton(m_ui.*radio.buttons[place], place);
+        }
         connect(group, &QButtonGroup::buttonToggled, this, [group] { keepTabStop(group); });
     }
 
-    connect(m_ui.lowButton, &QPushButton::clicked, this, [this] { applyPreset(lowPreset); });
-    connect(m_ui.mediumButton, &QPushButton::clicked, this, [this] { applyPreset(mediumPreset); });
-    connect(m_ui.highButton, &QPushButton::clicked, this, [this] { applyPreset(highPreset); });
+    for (int level = 0; level < int(std::size(presetButtons)); ++level) {
+        connect(m_ui.*presetButtons[level], &QPushButton::clicked, this,
+                [this, level] { applyPreset(level); });
+    }
     connect(m_ui.okButton, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(m_ui.cancelButton, &QPushButton::clicked, this, &OptionsDialog::reject);
 
-    // A stray file value ticks neither button (1 minus an extreme value would overflow).
-    m_soundIndex = m_settings.soundOn == 1 || m_settings.soundOn == 0 ? 1 - m_settings.soundOn : -1;
     m_ui.gammaSlider->setRange(0, 12);
     m_ui.gammaSlider->setValue(m_settings.gammaLevel);
     showFields();
     // The first focus goes to the ticked sound button, so Space there changes nothing.
-    tabStopOf(m_soundGroup)->setFocus();
+    tabStopOf(m_ui.soundOnRadio->group())->setFocus();
 }
 
 void OptionsDialog::showFields() {
-    showRadioIndex(m_soundGroup, m_soundIndex);
-    showRadioIndex(m_resolutionGroup, m_settings.resolutionIndex);
-    m_ui.fullscreenCheck->setChecked(m_settings.fullscreen != 0);
-    m_ui.texturedPlayfieldCheck->setChecked(m_settings.texturedPlayfield != 0);
-    m_ui.texturedBlocksCheck->setChecked(m_settings.texturedBlocks != 0);
-    m_ui.bilinearFilteringCheck->setChecked(m_settings.bilinearFiltering != 0);
-    m_ui.backgroundPictureCheck->setChecked(m_settings.backgroundPicture != 0);
-    m_ui.antialiasedLinesCheck->setChecked(m_settings.antialiasedLines != 0);
+    for (const RadioField& radio : radioFields) {
+        showRadioIndex(groupOf(m_ui, radio), placeOf(radio, m_settings.*radio.field));
+    }
+    for (const CheckField& check : checkFields) {
+        (m_ui.*check.box)->setChecked(m_settings.*check.field != 0);
+    }
 }
 
 void OptionsDialog::takeFields() {
-    m_soundIndex = m_soundGroup->checkedId();
-    m_settings.resolutionIndex = m_resolutionGroup->checkedId();
-    m_settings.fullscreen = m_ui.fullscreenCheck->isChecked() ? 1 : 0;
-    m_settings.texturedPlayfield = m_ui.texturedPlayfieldCheck->isChecked() ? 1 : 0;
-    m_settings.texturedBlocks = m_ui.texturedBlocksCheck->isChecked() ? 1 : 0;
-    m_settings.bilinearFiltering = m_ui.bilinearFilteringCheck->isChecked() ? 1 : 0;
-    m_settings.backgroundPicture = m_ui.backgroundPictureCheck->isChecked() ? 1 : 0;
-    m_settings.antialiasedLines = m_ui.antialiasedLinesCheck->isChecked() ? 1 : 0;
+    for (const RadioField& radio : radioFields) {
+        m_settings.*radio.field = valueOf(radio, groupOf(m_ui, radio)->checkedId());
+    }
+    for (const CheckField& check : checkFields) {
+        m_settings.*check.field = (m_ui.*check.box)->isChecked() ? 1 : 0;
+    }
 }
 
-void OptionsDialog::applyPreset(const DetailPreset& preset) {
-    m_settings.resolutionIndex = preset.resolutionIndex;
-    m_settings.fullscreen = 0;
-    m_settings.texturedPlayfield = preset.texturedPlayfield;
-    m_settings.texturedBlocks = preset.texturedBlocks;
-    m_settings.bilinearFiltering = preset.bilinearFiltering;
-    m_settings.backgroundPicture = preset.backgroundPicture;
-    m_settings.antialiasedLines = preset.antialiasedLines;
+void OptionsDialog::applyPreset(int level) {
+    for (const PresetField& preset : presetFields) {
+        m_settings.*preset.field = preset.byLevel[level];
+    }
     // Every control shows the held fields again, so a sound button clicked since the dialog
     // opened jumps back to the held choice; the slider is no exchanged control and stays.
     showFields();
@@ -111,11 +175,8 @@ void OptionsDialog::applyPreset(const DetailPreset& preset) {
 void OptionsDialog::accept() {
     takeFields();
     m_settings.gammaLevel = m_ui.gammaSlider->value();
-    Settings file = m_settings;
-    // No button ticked is index -1, which goes out as 2 and counts as on in the game.
-    file.soundOn = 1 - m_soundIndex;
     // `gameMode` goes out as read at open; the main menu writes its own on "Play!" or "Exit".
-    if (const FileStatus saved = saveSettings(file); !saved) {
+    if (const FileStatus saved = saveSettings(m_settings); !saved) {
         warnSaveFailed(this, settingsFileName, saved);
     }
     QDialog::accept();

@@ -4,20 +4,9 @@
 #include "common/settings.h"
 #include "ui_options_dialog.h"
 
-#include <QButtonGroup>
 #include <QDialog>
 
 namespace crv {
-
-/// The detail switches and resolution that "Low", "Medium" and "High" set in one step.
-struct DetailPreset {
-    std::int32_t resolutionIndex;
-    std::int32_t texturedPlayfield;
-    std::int32_t texturedBlocks;
-    std::int32_t bilinearFiltering;
-    std::int32_t backgroundPicture;
-    std::int32_t antialiasedLines;
-};
 
 class OptionsDialog : public QDialog {
     Q_OBJECT
@@ -33,15 +22,12 @@ class OptionsDialog : public QDialog {
     void showFields();
     /// Takes the radio buttons and check boxes into the held fields.
     void takeFields();
-    void applyPreset(const DetailPreset& preset);
+    /// Sets the fields of preset `level`, 0 "Low", 1 "Medium" or 2 "High", and shows them.
+    void applyPreset(int level);
 
     Ui::OptionsDialog m_ui;
-    QButtonGroup* m_soundGroup;
-    QButtonGroup* m_resolutionGroup;
-    /// The file's values; `soundOn` is replaced by `m_soundIndex` while the dialog is open.
+    /// The held fields, as the file holds them; the controls show and give back these.
     Settings m_settings;
-    /// 0 "On", 1 "Off", -1 neither ticked; the file holds 1 minus it.
-    int m_soundIndex;
 };
 
 } // namespace crv
