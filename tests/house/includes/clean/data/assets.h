@@ -1,0 +1,4 @@
+// Data facts: the C++ standard alone.
+#pragma once
+
+#include <cstdint>
