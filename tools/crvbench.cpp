@@ -8,6 +8,7 @@
 #include "game/render/view.h"
 #include "game/rules/game.h"
 #include "game/rules/start.h"
+#include "game/shell/gl_window.h"
 
 #include <SDL.h>
 
@@ -145,9 +146,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "crvbench: %s\n", SDL_GetError());
         return 1;
     }
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    crv::setGlWindowAttributes(24);
 
     crv::RenderSettings highNoWall = highSettings();
     highNoWall.backgroundPicture = 0;

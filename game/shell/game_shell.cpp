@@ -8,6 +8,7 @@
 #include "game/rules/controls.h"
 #include "game/rules/start.h"
 #include "game/rules/tick.h"
+#include "game/shell/gl_window.h"
 #include "game/shell/key_map.h"
 #include "game/shell/process_start.h"
 
@@ -22,9 +23,7 @@ void showError(const char* text) {
 }
 
 SDL_Window* createWindow(const GameSettings& settings, int depthBits) {
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    setGlWindowAttributes(depthBits);
     const int position = settings.settings.fullscreen ? 0 : SDL_WINDOWPOS_CENTERED;
     return SDL_CreateWindow(windowTitle, position, position, settings.screenWidth,
                             settings.screenHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
