@@ -17,7 +17,10 @@ struct ImageFile {
     int height;
 };
 
-// ---- Images
+// ---- The game's data files
+// data/CMakeLists.txt takes the build's output names from the quoted file names between the
+// BEGIN and END lines, so a file named here is made, installed and tested with no other edit.
+// BEGIN game data files
 
 constexpr int blockTextureCount = 6; // one per cell colour 1..6
 constexpr ImageFile blockTextureFiles[blockTextureCount] = {
@@ -29,6 +32,41 @@ constexpr ImageFile panelImageFile = {"glback.tga", 256, 256};
 constexpr ImageFile backgroundImageFile = {"bgpic.tga", 1024, 768};
 constexpr int backgroundTileSize = 256;
 constexpr ImageFile fontImageFile = {"charset.tga", 256, 128};
+
+constexpr int soundFileCount = 4;
+/// The sound cues' files, in the order of the rules' SoundCue.
+constexpr const char* soundCueFiles[soundFileCount] = {
+    "MOVE.WAV",
+    "FALL.WAV",
+    "GAMEOVER.WAV",
+    "WHOOSH.WAV",
+};
+
+// END game data files
+
+// ---- The front end's pictures, embedded as resources
+// BEGIN front-end pictures
+
+/// A PNG of the front end; `alpha` when it lets the desktop show through.
+struct PictureFile {
+    const char* name;
+    int width;
+    int height;
+    bool alpha;
+};
+
+constexpr PictureFile titlePictureFile = {"title.png", 394, 77, false};
+constexpr PictureFile aboutPictureFile = {"about.png", 128, 130, false};
+constexpr int iconCount = 4;
+/// The application icon: 32 for the window, larger ones for the desktop.
+constexpr PictureFile iconFiles[iconCount] = {
+    {"icon-32.png", 32, 32, true},
+    {"icon-64.png", 64, 64, true},
+    {"icon-128.png", 128, 128, true},
+    {"icon-256.png", 256, 256, true},
+};
+
+// END front-end pictures
 
 // ---- The font sheet
 

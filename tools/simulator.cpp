@@ -1,6 +1,7 @@
 // crvsim's engine: plays one headless game from a script and prints the rules' state.
 #include "tools/simulator.h"
 
+#include "data/assets.h"
 #include "game/rules/controls.h"
 #include "game/rules/game.h"
 #include "game/rules/start.h"
@@ -25,7 +26,7 @@ class ScriptEffects final : public GameEffects {
     bool isKeyHeld(int virtualKey) override {
         return virtualKey >= 0 && virtualKey < keyLimit && held[virtualKey];
     }
-    void playSound(const char* fileName) override { events.emplace_back(fileName); }
+    void playSound(SoundCue cue) override { events.emplace_back(soundCueFiles[cue]); }
     void destroyWindow() override { events.emplace_back("DESTROY"); }
 
     static constexpr int keyLimit = 256;

@@ -25,7 +25,7 @@ void moveLeft(Game& game) {
     if (!piece.slidingLeft && !piece.slidingRight && canMoveLeft(game)) {
         piece.slidingLeft = 1;
         piece.column -= 1;
-        playSoundCue(game, "MOVE.WAV");
+        playSoundCue(game, MoveCue);
     }
 }
 
@@ -34,7 +34,7 @@ void moveRight(Game& game) {
     if (!piece.slidingRight && !piece.slidingLeft && canMoveRight(game)) {
         piece.slidingRight = 1;
         piece.column += 1;
-        playSoundCue(game, "MOVE.WAV");
+        playSoundCue(game, MoveCue);
     }
 }
 
@@ -45,7 +45,7 @@ void turn(Game& game) {
     if (!piece.turning && canRotate(game)) {
         piece.turning = 1;
         rotateClockwise(game);
-        playSoundCue(game, "MOVE.WAV");
+        playSoundCue(game, MoveCue);
     }
 }
 

@@ -68,14 +68,23 @@ struct RandomGenerator {
     std::uint32_t next = 1;
 };
 
+/// The game's sound cues; the shell plays each from its file (soundCueFiles, in this order).
+enum SoundCue : int {
+    MoveCue,     // a move one column aside, or a turn
+    FallCue,     // a row step of the falling piece
+    GameOverCue, // a new piece cannot enter
+    WhooshCue,   // a removal step begins
+    soundCueCount,
+};
+
 /// What the rules need of the platform. The shell implements it; tests replace it to observe.
 class GameEffects {
   public:
     virtual ~GameEffects() = default;
     /// True while the key with this virtual-key code is held down right now.
     virtual bool isKeyHeld(int virtualKey) = 0;
-    /// Starts the named WAV cue at once without waiting; a new cue cuts off one still playing.
-    virtual void playSound(const char* fileName) = 0;
+    /// Starts the cue at once without waiting; a new cue cuts off one still playing.
+    virtual void playSound(SoundCue cue) = 0;
     /// Destroys the game window, which hands the game back to the front end.
     virtual void destroyWindow() = 0;
 };
@@ -106,7 +115,7 @@ struct Game {
 };
 
 /// Plays the cue when sound is on; otherwise does nothing.
-void playSoundCue(Game& game, const char* fileName);
+void playSoundCue(Game& game, SoundCue cue);
 
 /// Starts the game: empty grid, no swing, Playing, no latched keys. Touches nothing else.
 void resetGame(Game& game);

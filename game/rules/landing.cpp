@@ -73,7 +73,7 @@ void fallStep(Game& game) {
         piece.fallProgress -= 1.0f;
         piece.row += 1;
         game.score += pointsPerRow;
-        playSoundCue(game, "FALL.WAV");
+        playSoundCue(game, FallCue);
         // A piece lands only at the row step that finds its way blocked; until then it hovers.
         if (piece.row >= rowCount - 1 || field.at(piece.column, piece.row + 1) != 0 ||
             field.at(piece.column + 1, piece.row + 1) != 0) {
@@ -110,7 +110,7 @@ void spawnPiece(Game& game) {
         game.playfield.at(entryColumn + 1, belowEntryRow) != 0) {
         game.gameState = GameOver;
         game.gameOverTime = 0.0f;
-        playSoundCue(game, "GAMEOVER.WAV");
+        playSoundCue(game, GameOverCue);
     }
 
     for (int i = 0; i < 4; ++i) {

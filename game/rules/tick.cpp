@@ -23,9 +23,9 @@ void startRemovalStep(Game& game) {
 
 } // namespace
 
-void playSoundCue(Game& game, const char* fileName) {
+void playSoundCue(Game& game, SoundCue cue) {
     if (game.soundOn && game.effects != nullptr) {
-        game.effects->playSound(fileName);
+        game.effects->playSound(cue);
     }
 }
 
@@ -59,7 +59,7 @@ void gameTick(Game& game) {
         game.removalProgress += game.frameTime * removalRate;
         // With frameTime 0 the whoosh waits for the first tick in which the clock runs.
         if (game.removalProgress > 0.0f && game.whooshPending) {
-            playSoundCue(game, "WHOOSH.WAV");
+            playSoundCue(game, WhooshCue);
             game.whooshPending = 0;
         }
         if (game.removalProgress > removalLength) {

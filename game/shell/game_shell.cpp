@@ -121,7 +121,7 @@ bool ShellEffects::isKeyHeld(int virtualKey) {
     return SDL_GetKeyboardState(nullptr)[scancode] != 0;
 }
 
-void ShellEffects::playSound(const char* fileName) { playCue(shell.sound, fileName); }
+void ShellEffects::playSound(SoundCue cue) { playCue(shell.sound, cue); }
 
 void ShellEffects::destroyWindow() { destroyGameWindow(shell); }
 

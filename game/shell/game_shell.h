@@ -25,7 +25,7 @@ class ShellEffects final : public GameEffects {
   public:
     explicit ShellEffects(Shell& shell) : shell(shell) {}
     bool isKeyHeld(int virtualKey) override;
-    void playSound(const char* fileName) override;
+    void playSound(SoundCue cue) override;
     void destroyWindow() override;
 
   private:

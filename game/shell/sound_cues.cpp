@@ -2,56 +2,63 @@
 #include "game/shell/sound_cues.h"
 
 #include "common/file_io.h"
+#include "data/assets.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <cmath>
-#include <cstdint>
 #include <cstring>
-#include <string>
 
 namespace crv {
 
+static_assert(soundFileCount == soundCueCount, "one file per sound cue");
+
 namespace {
 
-const char* const cueFiles[cueCount] = {"MOVE.WAV", "FALL.WAV", "GAMEOVER.WAV", "WHOOSH.WAV"};
-
+// The beep is made at the rate of the game's own sounds and converted to the device's.
 constexpr int beepRate = 22050;
-constexpr int beepSamples = beepRate / 8;
-constexpr int wavHeaderSize = 44;
-std::uint8_t beepWav[wavHeaderSize + beepSamples * 2];
+constexpr int beepSampleCount = beepRate / 8; // 1/8 s
 
-void putLittleEndian(std::uint8_t* at, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        at[i] = static_cast<std::uint8_t>(value >> (8 * i));
+/// A soft two-tone beep, 880 then 660 Hz, fading out: the stand-in for a missing cue file.
+void makeBeep(std::int16_t* samples) {
+    for (int i = 0; i < beepSampleCount; ++i) {
+        const float t = static_cast<float>(i) / beepRate;
+        const float frequency = i < beepSampleCount / 2 ? 880.0f : 660.0f;
+        const float fade = 1.0f - static_cast<float>(i) / beepSampleCount;
+        const float value = 6000.0f * fade * std::sin(2.0f * 3.14159265f * frequency * t);
+        samples[i] = static_cast<std::int16_t>(value);
     }
 }
 
-/// A soft two-tone beep as a WAV image in memory: the stand-in for a missing cue file.
-void makeBeepWav() {
-    std::uint8_t* h = beepWav;
-    const std::uint32_t dataSize = beepSamples * 2;
-    std::memcpy(h, "RIFF", 4);
-    putLittleEndian(h + 4, 36 + dataSize, 4);
-    std::memcpy(h + 8, "WAVEfmt ", 8);
-    putLittleEndian(h + 16, 16, 4);
-    putLittleEndian(h + 20, 1, 2); // PCM
-    putLittleEndian(h + 22, 1, 2); // mono
-    putLittleEndian(h + 24, beepRate, 4);
-    putLittleEndian(h + 28, beepRate * 2, 4);
-    putLittleEndian(h + 32, 2, 2);
-    putLittleEndian(h + 34, 16, 2);
-    std::memcpy(h + 36, "data", 4);
-    putLittleEndian(h + 40, dataSize, 4);
-    for (int i = 0; i < beepSamples; ++i) {
-        const float t = static_cast<float>(i) / beepRate;
-        const float frequency = i < beepSamples / 2 ? 880.0f : 660.0f;
-        const float fade = 1.0f - static_cast<float>(i) / beepSamples;
-        const float value = 6000.0f * fade * std::sin(2.0f * 3.14159265f * frequency * t);
-        putLittleEndian(h + wavHeaderSize + 2 * i,
-                        static_cast<std::uint16_t>(static_cast<std::int16_t>(value)), 2);
+/// The beep as a chunk in the format the device was opened with, or null. The chunk does not
+/// own its samples: `buffer` holds them and must outlive it.
+Mix_Chunk* loadBeep(std::vector<std::uint8_t>& buffer) {
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (Mix_QuerySpec(&frequency, &format, &channels) == 0) {
+        return nullptr;
     }
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, AUDIO_S16SYS, 1, beepRate, format, channels, frequency) < 0) {
+        return nullptr;
+    }
+    cvt.len = beepSampleCount * static_cast<int>(sizeof(std::int16_t));
+    // The conversion works in place and may need room for more bytes than it ends with.
+    buffer.assign(static_cast<std::size_t>(cvt.len) * cvt.len_mult, 0);
+    std::int16_t samples[beepSampleCount];
+    makeBeep(samples);
+    std::memcpy(buffer.data(), samples, sizeof samples);
+    int length = cvt.len;
+    if (cvt.needed) {
+        cvt.buf = buffer.data();
+        if (SDL_ConvertAudio(&cvt) != 0) {
+            return nullptr;
+        }
+        length = cvt.len_cvt;
+    }
+    return Mix_QuickLoad_RAW(buffer.data(), static_cast<Uint32>(length));
 }
 
 /// A cue file decoded, or null with a line on standard error. Read through the shared reader
@@ -83,24 +90,21 @@ bool openSoundCues(SoundCues& cues) {
     }
     // One channel: a new cue always replaces the one still playing.
     Mix_AllocateChannels(1);
-    for (int i = 0; i < cueCount; ++i) {
-        cues.chunks[i] = loadCue(cueFiles[i]);
+    for (int i = 0; i < soundCueCount; ++i) {
+        cues.chunks[i] = loadCue(soundCueFiles[i]);
     }
-    makeBeepWav();
-    cues.beep = Mix_LoadWAV_RW(SDL_RWFromConstMem(beepWav, sizeof beepWav), 1);
+    cues.beep = loadBeep(cues.beepSamples);
     cues.open = true;
     return true;
 }
 
-void playCue(SoundCues& cues, const char* fileName) {
+void playCue(SoundCues& cues, SoundCue cue) {
     if (!cues.open) {
         return;
     }
     Mix_Chunk* chunk = cues.beep;
-    for (int i = 0; i < cueCount; ++i) {
-        if (std::strcmp(fileName, cueFiles[i]) == 0 && cues.chunks[i] != nullptr) {
-            chunk = cues.chunks[i];
-        }
+    if (cue >= 0 && cue < soundCueCount && cues.chunks[cue] != nullptr) {
+        chunk = cues.chunks[cue];
     }
     if (chunk != nullptr) {
         Mix_PlayChannel(0, chunk, 0);
@@ -116,8 +120,11 @@ void closeSoundCues(SoundCues& cues) {
         Mix_FreeChunk(chunk);
         chunk = nullptr;
     }
+    // The beep's chunk first: it plays from the buffer freed after it.
     Mix_FreeChunk(cues.beep);
     cues.beep = nullptr;
+    cues.beepSamples.clear();
+    cues.beepSamples.shrink_to_fit();
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     cues.open = false;

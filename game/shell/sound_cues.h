@@ -6,23 +6,28 @@
 // Does not: report anything. Without an audio device the game is silent.
 #pragma once
 
+#include "game/rules/game.h"
+
+#include <cstdint>
+#include <vector>
+
 struct Mix_Chunk;
 
 namespace crv {
 
-constexpr int cueCount = 4;
-
 struct SoundCues {
     bool open = false;
-    Mix_Chunk* chunks[cueCount] = {};
+    Mix_Chunk* chunks[soundCueCount] = {};
     Mix_Chunk* beep = nullptr;
+    /// The beep's samples in the device's format; the beep chunk plays from them in place.
+    std::vector<std::uint8_t> beepSamples;
 };
 
 /// Opens the audio device and loads the cues from the working directory; false means silence.
 bool openSoundCues(SoundCues& cues);
 
-/// Starts the named cue ("MOVE.WAV", "FALL.WAV", "GAMEOVER.WAV", "WHOOSH.WAV") without waiting.
-void playCue(SoundCues& cues, const char* fileName);
+/// Starts the cue without waiting; the beep when its file could not be loaded.
+void playCue(SoundCues& cues, SoundCue cue);
 
 /// Stops playback and releases the device.
 void closeSoundCues(SoundCues& cues);

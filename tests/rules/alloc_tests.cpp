@@ -17,8 +17,12 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
 
 namespace {
 
@@ -26,7 +30,7 @@ namespace {
 class CountingEffects final : public crv::GameEffects {
   public:
     bool isKeyHeld(int virtualKey) override { return held[virtualKey]; }
-    void playSound(const char*) override { ++sounds; }
+    void playSound(crv::SoundCue) override { ++sounds; }
     void destroyWindow() override { ++destroys; }
 
     bool held[256] = {};

@@ -19,7 +19,7 @@ TEST_F(ControlsTest, TapShorterThanATurnStillMovesOneColumn) {
     EXPECT_EQ(game.keyDown[KeyLeft], 0);
     EXPECT_EQ(game.playfield.at(3, 0), game.fallingPiece.colors[0]);
     EXPECT_EQ(game.playfield.at(5, 0), 0);
-    EXPECT_EQ(effects.sounds, std::vector<std::string>{"MOVE.WAV"});
+    EXPECT_EQ(effects.sounds, std::vector<crv::SoundCue>{crv::MoveCue});
 }
 
 TEST_F(ControlsTest, EdgesRefuseMovesSilently) {

@@ -120,15 +120,15 @@ TEST_F(LandingTest, SpawnEndsTheGameOnlyWhenTheCellsBelowTheEntryAreTaken) {
         int row;
         int expectedState;
     };
-    for (const Case& c : {Case{4, 2, GameOver}, Case{5, 2, GameOver}, Case{0, 0, Playing},
-                          Case{3, 2, Playing}}) {
+    for (const Case& c :
+         {Case{4, 2, GameOver}, Case{5, 2, GameOver}, Case{0, 0, Playing}, Case{3, 2, Playing}}) {
         restart();
         for (int row = c.row; row < rowCount; ++row) {
             game.playfield.at(c.column, row) = 6;
         }
         turn();
         EXPECT_EQ(game.gameState, c.expectedState) << c.column << "," << c.row;
-        const bool gameOverCue = !effects.sounds.empty() && effects.sounds[0] == "GAMEOVER.WAV";
+        const bool gameOverCue = !effects.sounds.empty() && effects.sounds[0] == crv::GameOverCue;
         EXPECT_EQ(gameOverCue, c.expectedState == GameOver);
     }
 }

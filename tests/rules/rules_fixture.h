@@ -16,11 +16,11 @@
 class RecordingEffects final : public crv::GameEffects {
   public:
     bool isKeyHeld(int virtualKey) override { return held[virtualKey]; }
-    void playSound(const char* fileName) override { sounds.emplace_back(fileName); }
+    void playSound(crv::SoundCue cue) override { sounds.push_back(cue); }
     void destroyWindow() override { ++destroyCount; }
 
     bool held[256] = {};
-    std::vector<std::string> sounds;
+    std::vector<crv::SoundCue> sounds;
     int destroyCount = 0;
 };
 

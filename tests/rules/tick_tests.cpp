@@ -60,8 +60,8 @@ TEST_F(TickTest, ThreeLinkChainScoresFiftySeventyFiveAndHundredTwelveAndAHalf) {
     EXPECT_EQ(removals, (std::vector<float>{200.0f, 300.0f, 450.0f}));
     EXPECT_EQ(game.scoreMultiplier, 2.25f);
     int whooshes = 0;
-    for (const std::string& sound : effects.sounds) {
-        whooshes += sound == "WHOOSH.WAV";
+    for (const crv::SoundCue sound : effects.sounds) {
+        whooshes += sound == crv::WhooshCue;
     }
     EXPECT_EQ(whooshes, 3);
     EXPECT_EQ(game.playfield.at(8, 17), 4); // the only cell left
@@ -70,8 +70,8 @@ TEST_F(TickTest, ThreeLinkChainScoresFiftySeventyFiveAndHundredTwelveAndAHalf) {
 TEST_F(TickTest, RemovalStepTakesThirtyEightTicksAndWhooshesAtItsStart) {
     startRemoval();
     ASSERT_EQ(game.gameState, Removing);
-    EXPECT_EQ(effects.sounds.back(), "WHOOSH.WAV"); // in the landing tick itself
-    int ticks = 1;                                  // the landing tick ran the clock once
+    EXPECT_EQ(effects.sounds.back(), crv::WhooshCue); // in the landing tick itself
+    int ticks = 1;                                    // the landing tick ran the clock once
     while (game.gameState == Removing) {
         turn();
         ++ticks;
@@ -90,7 +90,7 @@ TEST_F(TickTest, WhooshWaitsForTheFirstTickWithAPositiveFrameTime) {
     EXPECT_TRUE(effects.sounds.empty());
     EXPECT_EQ(game.whooshPending, 1);
     turn(0.5f);
-    EXPECT_EQ(effects.sounds, std::vector<std::string>{"WHOOSH.WAV"});
+    EXPECT_EQ(effects.sounds, std::vector<crv::SoundCue>{crv::WhooshCue});
     EXPECT_EQ(game.whooshPending, 0);
 }
 
@@ -101,7 +101,7 @@ TEST_F(TickTest, AStallPlaysAndRemovesInOneTick) {
     effects.sounds.clear();
     const float before = game.score;
     turn(100.0f);
-    EXPECT_EQ(effects.sounds, std::vector<std::string>{"WHOOSH.WAV"});
+    EXPECT_EQ(effects.sounds, std::vector<crv::SoundCue>{crv::WhooshCue});
     EXPECT_EQ(game.score - before, 200.0f);
     EXPECT_EQ(game.gameState, Playing);
 }

@@ -3,9 +3,12 @@
 #include "game/rules/game.h"
 #include "game/shell/game_shell.h"
 #include "game/shell/key_map.h"
+#include "game/shell/sound_cues.h"
 
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -148,13 +151,50 @@ TEST_F(ShellTest, AGameOverEndsTheGameByItselfAndPlaysItsCue) {
     EXPECT_GT(audio.st_size, 0);
 }
 
+TEST_F(ShellTest, WithoutCueFilesEveryCueIsTheBeepInTheDevicesOwnFormat) {
+    crv::SoundCues cues;
+    ASSERT_TRUE(crv::openSoundCues(cues)); // the disk driver stands in for a device
+    for (const Mix_Chunk* chunk : cues.chunks) {
+        EXPECT_EQ(chunk, nullptr);
+    }
+    ASSERT_NE(cues.beep, nullptr);
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    ASSERT_NE(Mix_QuerySpec(&frequency, &format, &channels), 0);
+    // 1/8 s at the device's rate, whatever rate and layout the beep was made in.
+    const int frameBytes = channels * SDL_AUDIO_BITSIZE(format) / 8;
+    EXPECT_NEAR(static_cast<double>(cues.beep->alen) / frameBytes, frequency / 8.0, 8.0);
+    if (format == AUDIO_S16SYS) {
+        // Audible, unclipped and fading: the first quarter louder than the last.
+        const auto* samples = reinterpret_cast<const std::int16_t*>(cues.beep->abuf);
+        const int count = static_cast<int>(cues.beep->alen / 2);
+        int firstPeak = 0;
+        int lastPeak = 0;
+        for (int i = 0; i < count; ++i) {
+            const int level = std::abs(static_cast<int>(samples[i]));
+            if (i < count / 4) {
+                firstPeak = std::max(firstPeak, level);
+            } else if (i >= count * 3 / 4) {
+                lastPeak = std::max(lastPeak, level);
+            }
+        }
+        EXPECT_GT(firstPeak, 3000);
+        EXPECT_LT(firstPeak, 7000);
+        EXPECT_LT(lastPeak, firstPeak / 2);
+    }
+    crv::playCue(cues, crv::FallCue);
+    EXPECT_EQ(Mix_GetChunk(0), cues.beep);
+    crv::closeSoundCues(cues);
+}
+
 TEST(KeyMapTest, GameKeysMapToTheirVirtualKeyCodes) {
     const struct {
         SDL_Keycode symbol;
         int code;
     } cases[] = {
-        {SDLK_ESCAPE, 27}, {SDLK_LEFT, 37}, {SDLK_UP, 38}, {SDLK_RIGHT, 39}, {SDLK_DOWN, 40},
-        {SDLK_f, 70},      {SDLK_n, 78},    {SDLK_p, 80},  {SDLK_s, 83},     {SDLK_y, 89},
+        {SDLK_ESCAPE, 27}, {SDLK_LEFT, 37},  {SDLK_UP, 38},     {SDLK_RIGHT, 39}, {SDLK_DOWN, 40},
+        {SDLK_f, 70},      {SDLK_n, 78},     {SDLK_p, 80},      {SDLK_s, 83},     {SDLK_y, 89},
         {SDLK_a, -1},      {SDLK_SPACE, -1}, {SDLK_RETURN, -1},
     };
     for (const auto& c : cases) {
