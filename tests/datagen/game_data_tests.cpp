@@ -1,6 +1,7 @@
 // The files the build puts beside the programs: formats, sizes, font layout, sounds, pictures.
 #include "data_files.h"
 
+#include "data/assets.h"
 #include "tools/datagen/game_data.h"
 
 #include <gtest/gtest.h>
@@ -9,27 +10,35 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
 const std::string runDir = CORVANTH_RUN_DIR;
 const std::string frontendDir = CORVANTH_FRONTEND_PICTURE_DIR;
 
-struct TgaFile {
-    const char* name;
-    int width;
-    int height;
-};
+/// Every image the game loads.
+std::vector<crv::ImageFile> gameImages() {
+    std::vector<crv::ImageFile> images(std::begin(crv::blockTextureFiles),
+                                       std::end(crv::blockTextureFiles));
+    images.push_back(crv::panelImageFile);
+    images.push_back(crv::backgroundImageFile);
+    images.push_back(crv::fontImageFile);
+    return images;
+}
 
-const TgaFile tgaFiles[] = {
-    {"crvtex1.tga", 32, 32},  {"crvtex2.tga", 32, 32},  {"crvtex3.tga", 32, 32},
-    {"crvtex4.tga", 32, 32},  {"crvtex5.tga", 32, 32},  {"crvtex6.tga", 32, 32},
-    {"glback.tga", 256, 256}, {"bgpic.tga", 1024, 768}, {"charset.tga", 256, 128},
-};
+/// Every picture the front end embeds.
+std::vector<crv::PictureFile> frontendPictures() {
+    std::vector<crv::PictureFile> pictures = {crv::titlePictureFile, crv::aboutPictureFile};
+    pictures.insert(pictures.end(), std::begin(crv::iconFiles), std::end(crv::iconFiles));
+    return pictures;
+}
 
-std::vector<std::uint8_t> loadTga(const char* name, int width, int height) {
-    return datatest::tgaPixels(datatest::readBytes(runDir + "/" + name), width, height);
+std::vector<std::uint8_t> loadTga(const crv::ImageFile& image) {
+    return datatest::tgaPixels(datatest::readBytes(runDir + "/" + image.name), image.width,
+                               image.height);
 }
 
 /// Mean of the three channels at (x, y) of a top-down RGB buffer, 0..255.
@@ -52,7 +61,7 @@ float meanBrightness(const std::vector<std::uint8_t>& rgb, int width, int x0, in
 } // namespace
 
 TEST(GameImages, EveryTgaIsTheReadersVariantAtItsExactSize) {
-    for (const TgaFile& tga : tgaFiles) {
+    for (const crv::ImageFile& tga : gameImages()) {
         SCOPED_TRACE(tga.name);
         const auto bytes = datatest::readBytes(runDir + "/" + tga.name);
         ASSERT_EQ(bytes.size(), 18u + static_cast<std::size_t>(tga.width) * tga.height * 3);
@@ -67,19 +76,21 @@ TEST(GameImages, EveryTgaIsTheReadersVariantAtItsExactSize) {
 }
 
 TEST(BlockTextures, MostlyLightEachPatternDifferentAndSymmetricTopToBottom) {
+    const int size = crv::blockTextureFiles[0].width;
     std::vector<std::vector<std::uint8_t>> textures;
-    for (int i = 0; i < 6; ++i) {
-        textures.push_back(loadTga(tgaFiles[i].name, 32, 32));
+    for (const crv::ImageFile& file : crv::blockTextureFiles) {
+        textures.push_back(loadTga(file));
         ASSERT_FALSE(textures.back().empty());
     }
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(tgaFiles[i].name);
+    for (int i = 0; i < crv::blockTextureCount; ++i) {
+        SCOPED_TRACE(crv::blockTextureFiles[i].name);
         // Multiplied by the block colour: a dark texture would make a dark block.
-        EXPECT_GT(meanBrightness(textures[i], 32, 0, 0, 32, 32), 170);
+        EXPECT_GT(meanBrightness(textures[i], size, 0, 0, size, size), 170);
         // One quarter of the top face shows the texture flipped top to bottom.
-        for (int y = 0; y < 32; ++y) {
-            for (int x = 0; x < 32; ++x) {
-                ASSERT_EQ(brightness(textures[i], 32, x, y), brightness(textures[i], 32, x, 31 - y))
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                ASSERT_EQ(brightness(textures[i], size, x, y),
+                          brightness(textures[i], size, x, size - 1 - y))
                     << "at " << x << "," << y;
             }
         }
@@ -89,24 +100,26 @@ TEST(BlockTextures, MostlyLightEachPatternDifferentAndSymmetricTopToBottom) {
                 differing += std::abs(textures[i][k] - textures[j][k]) > 40;
             }
             // Tellable apart without colour: a good share of the face differs clearly.
-            EXPECT_GT(differing, 32 * 32 / 10) << "against " << tgaFiles[j].name;
+            EXPECT_GT(differing, size * size / 10) << "against " << crv::blockTextureFiles[j].name;
         }
     }
 }
 
 TEST(PanelTexture, TilesWithoutVisibleSeams) {
-    const auto panel = loadTga("glback.tga", 256, 256);
+    const auto panel = loadTga(crv::panelImageFile);
     ASSERT_FALSE(panel.empty());
+    const int size = crv::panelImageFile.width; // square
+    const int middle = size / 2;
+    const int last = size - 1;
+    const auto at = [&](int x, int y) { return brightness(panel, size, x, y); };
     // Across a tile edge the step must be no larger than between neighbours inside the tile.
     float inside = 0;
     float across = 0;
-    for (int i = 0; i < 256; ++i) {
-        inside = std::max(
-            {inside, std::fabs(brightness(panel, 256, 127, i) - brightness(panel, 256, 128, i)),
-             std::fabs(brightness(panel, 256, i, 127) - brightness(panel, 256, i, 128))});
+    for (int i = 0; i < size; ++i) {
+        inside = std::max({inside, std::fabs(at(middle - 1, i) - at(middle, i)),
+                           std::fabs(at(i, middle - 1) - at(i, middle))});
         across = std::max(
-            {across, std::fabs(brightness(panel, 256, 255, i) - brightness(panel, 256, 0, i)),
-             std::fabs(brightness(panel, 256, i, 255) - brightness(panel, 256, i, 0))});
+            {across, std::fabs(at(last, i) - at(0, i)), std::fabs(at(i, last) - at(i, 0))});
     }
     EXPECT_LE(across, inside + 2);
     // Calm: no harsh contrast that would compete with the blocks.
@@ -116,22 +129,23 @@ TEST(PanelTexture, TilesWithoutVisibleSeams) {
 }
 
 TEST(BackgroundPicture, DarkerInTheMiddleWhereThePlayfieldStands) {
-    const auto picture = loadTga("bgpic.tga", 1024, 768);
+    const auto picture = loadTga(crv::backgroundImageFile);
     ASSERT_FALSE(picture.empty());
-    const float middle = meanBrightness(picture, 1024, 384, 256, 640, 512);
-    const float left = meanBrightness(picture, 1024, 0, 0, 256, 768);
-    const float right = meanBrightness(picture, 1024, 768, 0, 1024, 768);
+    const int w = crv::backgroundImageFile.width;
+    const int h = crv::backgroundImageFile.height;
+    const float middle = meanBrightness(picture, w, w * 3 / 8, h / 3, w * 5 / 8, h * 2 / 3);
+    const float left = meanBrightness(picture, w, 0, 0, w / 4, h);
+    const float right = meanBrightness(picture, w, w * 3 / 4, 0, w, h);
     EXPECT_LT(middle, 0.6f * std::min(left, right));
     EXPECT_GT(std::min(left, right), 15) << "the picture reads at the edges";
 }
 
 namespace {
 
-constexpr int cellWidth = 12;
-constexpr int cellHeight = 17;
-constexpr int glyphCount = 95;
-const char charset[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890"
-                       "!@#$%^&*()`~-_=+[{]}\\|;:'\",<.>/? ";
+constexpr int cellWidth = crv::glyphWidth;
+constexpr int cellHeight = crv::glyphHeight;
+constexpr int sheetWidth = crv::fontImageFile.width;
+const char* const charset = crv::fontCharset;
 
 /// Bounds of the ink (any pixel brighter than 24) of glyph g, in cell coordinates.
 struct Ink {
@@ -141,11 +155,11 @@ struct Ink {
 
 Ink inkOf(const std::vector<std::uint8_t>& sheet, int g) {
     Ink ink;
-    const int x0 = (g % 21) * cellWidth;
-    const int y0 = (g / 21) * cellHeight;
+    const int x0 = (g % crv::glyphsPerRow) * cellWidth;
+    const int y0 = (g / crv::glyphsPerRow) * cellHeight;
     for (int y = 0; y < cellHeight; ++y) {
         for (int x = 0; x < cellWidth; ++x) {
-            if (brightness(sheet, 256, x0 + x, y0 + y) > 24) {
+            if (brightness(sheet, sheetWidth, x0 + x, y0 + y) > 24) {
                 ++ink.count;
                 ink.top = std::min(ink.top, y);
                 ink.bottom = std::max(ink.bottom, y);
@@ -160,9 +174,9 @@ Ink inkOf(const std::vector<std::uint8_t>& sheet, int g) {
 } // namespace
 
 TEST(FontSheet, GlyphInkStaysInsideItsCellAndOffTheGutter) {
-    const auto sheet = loadTga("charset.tga", 256, 128);
+    const auto sheet = loadTga(crv::fontImageFile);
     ASSERT_FALSE(sheet.empty());
-    for (int g = 0; g < glyphCount; ++g) {
+    for (int g = 0; g < crv::fontGlyphCount; ++g) {
         SCOPED_TRACE(std::string("glyph '") + charset[g] + "'");
         const Ink ink = inkOf(sheet, g);
         if (charset[g] == ' ') {
@@ -174,20 +188,24 @@ TEST(FontSheet, GlyphInkStaysInsideItsCellAndOffTheGutter) {
         EXPECT_LE(ink.right, cellWidth - 2);
         EXPECT_LE(ink.bottom, cellHeight - 2);
     }
-    // Nothing outside the 95 cells: right of column 252, below row 85, rest of row 4.
-    for (int y = 0; y < 128; ++y) {
-        for (int x = 0; x < 256; ++x) {
-            const bool inCells = x < 21 * cellWidth &&
-                                 (y < 4 * cellHeight || (y < 5 * cellHeight && x < 11 * cellWidth));
+    // Nothing outside the glyph cells: right of the last column, below the last row, and in
+    // the rest of the last row.
+    const int fullRows = crv::fontGlyphCount / crv::glyphsPerRow;
+    const int lastRowCells = crv::fontGlyphCount % crv::glyphsPerRow;
+    for (int y = 0; y < crv::fontImageFile.height; ++y) {
+        for (int x = 0; x < sheetWidth; ++x) {
+            const bool inCells = x < crv::glyphsPerRow * cellWidth &&
+                                 (y < fullRows * cellHeight || (y < (fullRows + 1) * cellHeight &&
+                                                                x < lastRowCells * cellWidth));
             if (!inCells) {
-                ASSERT_EQ(brightness(sheet, 256, x, y), 0) << "at " << x << "," << y;
+                ASSERT_EQ(brightness(sheet, sheetWidth, x, y), 0) << "at " << x << "," << y;
             }
         }
     }
 }
 
 TEST(FontSheet, GlyphsSitInCharsetOrder) {
-    const auto sheet = loadTga("charset.tga", 256, 128);
+    const auto sheet = loadTga(crv::fontImageFile);
     ASSERT_FALSE(sheet.empty());
     const auto glyph = [&](char c) {
         return inkOf(sheet, static_cast<int>(std::strchr(charset, c) - charset));
@@ -223,18 +241,21 @@ TEST(FontSheet, GlyphsSitInCharsetOrder) {
 }
 
 TEST(Sounds, EachIsShortMonoPcmThatStartsAndEndsQuietly) {
-    struct Case {
-        const char* name;
+    struct Length {
         double shortest, longest; // seconds
     };
-    const Case cases[] = {{"MOVE.WAV", 0.02, 0.15},
-                          // Up to 14 row steps a second: each must be over before the next.
-                          {"FALL.WAV", 0.01, 0.07},
-                          {"GAMEOVER.WAV", 1.2, 1.8},
-                          {"WHOOSH.WAV", 0.45, 0.75}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto wav = datatest::parseWav(datatest::readBytes(runDir + "/" + c.name));
+    // In the order of soundCueFiles: move, fall, game over, whoosh.
+    const Length lengths[crv::soundFileCount] = {
+        {0.02, 0.15},
+        {0.01, 0.07}, // up to 14 row steps a second: each must be over before the next
+        {1.2, 1.8},
+        {0.45, 0.75},
+    };
+    for (int i = 0; i < crv::soundFileCount; ++i) {
+        const char* name = crv::soundCueFiles[i];
+        const Length& c = lengths[i];
+        SCOPED_TRACE(name);
+        const auto wav = datatest::parseWav(datatest::readBytes(runDir + "/" + name));
         ASSERT_TRUE(wav.valid);
         EXPECT_EQ(wav.format, 1);
         EXPECT_EQ(wav.channels, 1);
@@ -256,15 +277,7 @@ TEST(Sounds, EachIsShortMonoPcmThatStartsAndEndsQuietly) {
 }
 
 TEST(FrontendPictures, PngsOfTheSizesTheDialogsShow) {
-    struct Case {
-        const char* name;
-        int width, height;
-        bool alpha;
-    };
-    const Case cases[] = {{"title.png", 394, 77, false},    {"about.png", 128, 130, false},
-                          {"icon-32.png", 32, 32, true},    {"icon-64.png", 64, 64, true},
-                          {"icon-128.png", 128, 128, true}, {"icon-256.png", 256, 256, true}};
-    for (const Case& c : cases) {
+    for (const crv::PictureFile& c : frontendPictures()) {
         SCOPED_TRACE(c.name);
         const auto png = datatest::decodePng(datatest::readBytes(frontendDir + "/" + c.name));
         ASSERT_TRUE(png.valid);
@@ -292,8 +305,25 @@ TEST(Generator, SameBytesOnEveryRunAndAsTheBuildMade) {
     ASSERT_TRUE(crv::datagen::makePictures(fonts, second, error)) << error;
     const auto a = crv::datagen::encodeGameData(first);
     const auto b = crv::datagen::encodeGameData(second);
-    ASSERT_EQ(a.gameFiles.size(), 13u);
-    ASSERT_EQ(a.frontendFiles.size(), 6u);
+    // Every file the header names, in its order, and no other.
+    std::vector<std::string> gameNames;
+    for (const crv::ImageFile& image : gameImages()) {
+        gameNames.push_back(image.name);
+    }
+    gameNames.insert(gameNames.end(), std::begin(crv::soundCueFiles), std::end(crv::soundCueFiles));
+    std::vector<std::string> frontendNames;
+    for (const crv::PictureFile& picture : frontendPictures()) {
+        frontendNames.push_back(picture.name);
+    }
+    const auto namesOf = [](const std::vector<crv::datagen::DataFile>& files) {
+        std::vector<std::string> names;
+        for (const auto& file : files) {
+            names.push_back(file.name);
+        }
+        return names;
+    };
+    ASSERT_EQ(namesOf(a.gameFiles), gameNames);
+    ASSERT_EQ(namesOf(a.frontendFiles), frontendNames);
     for (std::size_t i = 0; i < a.gameFiles.size(); ++i) {
         SCOPED_TRACE(a.gameFiles[i].name);
         EXPECT_EQ(a.gameFiles[i].bytes, b.gameFiles[i].bytes);

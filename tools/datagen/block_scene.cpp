@@ -1,6 +1,8 @@
 // Ray-traced pictures of the game's blocks in perspective, for the front end's pictures.
 #include "tools/datagen/block_scene.h"
 
+#include "data/assets.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,9 +11,9 @@ namespace crv::datagen {
 namespace {
 
 // The game's block mesh: base and top half-widths and the half-thickness.
-constexpr float baseHalf = 1.012839f;
-constexpr float topHalf = 0.53782f;
-constexpr float halfDepth = 0.306681f;
+constexpr float baseHalf = meshBaseHalf;
+constexpr float topHalf = meshTopHalf;
+constexpr float halfDepth = meshHalfDepth;
 
 Vec3 add(Vec3 a, Vec3 b) {
     return {a.x + b.x, a.y + b.y, a.z + b.z};
@@ -111,10 +113,8 @@ Color shade(const SceneBlock& block, const Plane& plane, int face, Vec3 local) {
 } // namespace
 
 Color cellColor(int colorNumber) {
-    static const Color table[] = {{0, 0.1f, 0.6f, 1},       {0.6f, 0.45f, 0.05f, 1},
-                                  {0, 0.6f, 0, 1},          {0.62f, 0.07f, 0.57f, 1},
-                                  {0.05f, 0.57f, 0.62f, 1}, {0.6f, 0, 0.05f, 1}};
-    return table[std::clamp(colorNumber, 1, 6) - 1];
+    const crv::Color& base = baseCellColors[std::clamp(colorNumber, 1, blockTextureCount)];
+    return {base.red, base.green, base.blue, 1};
 }
 
 void renderBlocks(Image& image, const std::vector<SceneBlock>& blocks, const Camera& camera,

@@ -1,4 +1,4 @@
-// The game's font sheet: 95 glyph cells of 12 x 17 pixels, 21 to a row, light on black.
+// The game's font sheet: a glyph cell per character of fontCharset, light on black.
 #include "tools/datagen/font_sheet.h"
 
 #include "tools/datagen/font_raster.h"
@@ -7,14 +7,6 @@
 #include <iterator>
 
 namespace crv::datagen {
-
-const char fontCharset[] = "abcdefghijklmnopqrstuvwxyz"
-                           "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                           "1234567890"
-                           "!@#$%^&*()`~-_=+[{]}\\|;:'\",<.>/?"
-                           " ";
-
-static_assert(sizeof(fontCharset) == fontGlyphCount + 1, "one cell per printable character");
 
 namespace {
 
@@ -45,7 +37,7 @@ bool makeFontSheet(const std::string& fontPath, Image& sheet, std::string& error
             return false;
         }
     }
-    sheet = Image(fontSheetWidth, fontSheetHeight, {0, 0, 0, 1});
+    sheet = Image(fontImageFile.width, fontImageFile.height, {0, 0, 0, 1});
     for (int g = 0; g < fontGlyphCount; ++g) {
         const char character = fontCharset[g];
         if (character == ' ') {
@@ -69,8 +61,8 @@ bool makeFontSheet(const std::string& fontPath, Image& sheet, std::string& error
             error = std::string("glyph '") + character + "' does not fit its cell";
             return false;
         }
-        const int cellX = (g % fontGlyphsPerRow) * fontGlyphWidth;
-        const int cellY = (g / fontGlyphsPerRow) * fontGlyphHeight;
+        const int cellX = (g % glyphsPerRow) * glyphWidth;
+        const int cellY = (g / glyphsPerRow) * glyphHeight;
         drawGlyph(sheet, glyph, cellX + left - glyph.left, cellY + top + glyph.top, {1, 1, 1, 1});
     }
     return true;

@@ -101,7 +101,7 @@ void paintMask(Image& target, const Image& mask, int left, int top, Color top_co
 } // namespace
 
 bool makeTitlePicture(const std::string& fontPath, Image& picture, std::string& error) {
-    picture = Image(titleWidth, titleHeight);
+    picture = Image(titlePictureFile.width, titlePictureFile.height);
     fillVertical(picture, {0.07f, 0.09f, 0.22f, 1}, {0.01f, 0.01f, 0.05f, 1});
 
     // A falling piece at each end frames the name.
@@ -127,8 +127,8 @@ bool makeTitlePicture(const std::string& fontPath, Image& picture, std::string& 
     if (!textMask(face, "Corvanth", 6, mask, error)) {
         return false;
     }
-    const int left = (titleWidth - mask.width) / 2;
-    const int top = (titleHeight - mask.height) / 2 + 7;
+    const int left = (titlePictureFile.width - mask.width) / 2;
+    const int top = (titlePictureFile.height - mask.height) / 2 + 7;
     const Image shadow = grown(mask, 2.5f);
     paintMask(picture, shadow, left + 3, top + 3, {0, 0, 0, 0.65f}, {0, 0, 0, 0.65f}, 0, 1);
     paintMask(picture, grown(mask, 1.6f), left, top, {0.20f, 0.08f, 0.02f, 1},
@@ -139,7 +139,7 @@ bool makeTitlePicture(const std::string& fontPath, Image& picture, std::string& 
 }
 
 Image makeAboutPicture() {
-    Image picture(aboutWidth, aboutHeight);
+    Image picture(aboutPictureFile.width, aboutPictureFile.height);
     fillVertical(picture, {0.10f, 0.12f, 0.28f, 1}, {0.02f, 0.02f, 0.06f, 1});
     const auto textures = blockTextures();
     // A short stack on a floor of cells, seen from below the front: the playfield in small.

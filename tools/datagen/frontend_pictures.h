@@ -1,17 +1,13 @@
 // The front end's pictures: the title banner, the About picture and the application icon.
 #pragma once
 
+#include "data/assets.h"
 #include "tools/datagen/image.h"
 
 #include <string>
 #include <vector>
 
 namespace crv::datagen {
-
-constexpr int titleWidth = 394;
-constexpr int titleHeight = 77;
-constexpr int aboutWidth = 128;
-constexpr int aboutHeight = 130;
 
 /// The name "Corvanth" as a banner, set in the font at `fontPath`, opaque.
 bool makeTitlePicture(const std::string& fontPath, Image& picture, std::string& error);

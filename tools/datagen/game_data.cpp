@@ -12,11 +12,21 @@
 #include "tools/datagen/wav_writer.h"
 
 #include <cstring>
-#include <iterator>
 
 namespace crv::datagen {
 
-const int iconSizes[4] = {32, 64, 128, 256};
+namespace {
+
+using SoundMaker = std::vector<float> (*)();
+/// What each of `soundCueFiles` holds, in its order.
+const SoundMaker cueSounds[soundFileCount] = {makeMoveSound, makeFallSound, makeGameOverSound,
+                                              makeWhooshSound};
+
+PngChannels channelsOf(const PictureFile& picture) {
+    return picture.alpha ? PngChannels::Rgba : PngChannels::Rgb;
+}
+
+} // namespace
 
 bool makePictures(const FontPaths& fonts, Pictures& pictures, std::string& error) {
     for (int i = 0; i < blockTextureCount; ++i) {
@@ -29,29 +39,33 @@ bool makePictures(const FontPaths& fonts, Pictures& pictures, std::string& error
         return false;
     }
     pictures.about = makeAboutPicture();
-    pictures.icons = makeIcons(std::vector<int>(std::begin(iconSizes), std::end(iconSizes)));
+    std::vector<int> iconSizes;
+    for (const PictureFile& icon : iconFiles) {
+        iconSizes.push_back(icon.width); // square
+    }
+    pictures.icons = makeIcons(iconSizes);
     return true;
 }
 
 GameData encodeGameData(const Pictures& pictures) {
     GameData data;
     for (int i = 0; i < blockTextureCount; ++i) {
-        data.gameFiles.push_back(
-            {"crvtex" + std::to_string(i + 1) + ".tga", encodeTga(pictures.blockTextures[i])});
+        data.gameFiles.push_back({blockTextureFiles[i].name, encodeTga(pictures.blockTextures[i])});
     }
-    data.gameFiles.push_back({"glback.tga", encodeTga(pictures.panel)});
-    data.gameFiles.push_back({"bgpic.tga", encodeTga(pictures.background)});
-    data.gameFiles.push_back({"charset.tga", encodeTga(pictures.fontSheet)});
-    data.gameFiles.push_back({"MOVE.WAV", encodeWav(makeMoveSound(), soundSampleRate)});
-    data.gameFiles.push_back({"FALL.WAV", encodeWav(makeFallSound(), soundSampleRate)});
-    data.gameFiles.push_back({"GAMEOVER.WAV", encodeWav(makeGameOverSound(), soundSampleRate)});
-    data.gameFiles.push_back({"WHOOSH.WAV", encodeWav(makeWhooshSound(), soundSampleRate)});
+    data.gameFiles.push_back({panelImageFile.name, encodeTga(pictures.panel)});
+    data.gameFiles.push_back({backgroundImageFile.name, encodeTga(pictures.background)});
+    data.gameFiles.push_back({fontImageFile.name, encodeTga(pictures.fontSheet)});
+    for (int i = 0; i < soundFileCount; ++i) {
+        data.gameFiles.push_back({soundCueFiles[i], encodeWav(cueSounds[i](), soundSampleRate)});
+    }
 
-    data.frontendFiles.push_back({"title.png", encodePng(pictures.title, PngChannels::Rgb)});
-    data.frontendFiles.push_back({"about.png", encodePng(pictures.about, PngChannels::Rgb)});
-    for (std::size_t i = 0; i < pictures.icons.size(); ++i) {
-        data.frontendFiles.push_back({"icon-" + std::to_string(iconSizes[i]) + ".png",
-                                      encodePng(pictures.icons[i], PngChannels::Rgba)});
+    data.frontendFiles.push_back(
+        {titlePictureFile.name, encodePng(pictures.title, channelsOf(titlePictureFile))});
+    data.frontendFiles.push_back(
+        {aboutPictureFile.name, encodePng(pictures.about, channelsOf(aboutPictureFile))});
+    for (int i = 0; i < iconCount; ++i) {
+        data.frontendFiles.push_back(
+            {iconFiles[i].name, encodePng(pictures.icons[i], channelsOf(iconFiles[i]))});
     }
     return data;
 }
@@ -112,23 +126,29 @@ Image tiled(const Image& tile, int across, int down) {
     return result;
 }
 
-/// A line of text drawn as the game draws it: each 12 x 17 cell stretched to a square.
+/// A line of text drawn as the game draws it: each glyph cell stretched to a square.
 Image gameText(const Image& fontSheet, const std::string& text, int size) {
     Image result(static_cast<int>(text.size()) * size, size);
     const char* charset = fontCharset;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char* found = std::strchr(charset, text[i]);
         const int g = found ? static_cast<int>(found - charset) : fontGlyphCount - 1;
-        const int cellX = (g % fontGlyphsPerRow) * fontGlyphWidth;
-        const int cellY = (g / fontGlyphsPerRow) * fontGlyphHeight;
+        const int cellX = (g % glyphsPerRow) * glyphWidth;
+        const int cellY = (g / glyphsPerRow) * glyphHeight;
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
-                result.at(static_cast<int>(i) * size + x, y) = fontSheet.at(
-                    cellX + x * fontGlyphWidth / size, cellY + y * fontGlyphHeight / size);
+                result.at(static_cast<int>(i) * size + x, y) =
+                    fontSheet.at(cellX + x * glyphWidth / size, cellY + y * glyphHeight / size);
             }
         }
     }
     return result;
+}
+
+/// A file's name without its extension, for a caption.
+std::string stem(const char* fileName) {
+    const std::string name = fileName;
+    return name.substr(0, name.find('.'));
 }
 
 } // namespace
@@ -143,7 +163,7 @@ bool makeContactSheet(const Pictures& pictures, const FontPaths& fonts, Image& s
     SheetLayout layout(sheet, font);
     for (int i = 0; i < blockTextureCount; ++i) {
         layout.place(resizeNearest(pictures.blockTextures[i], 128, 128),
-                     "crvtex" + std::to_string(i + 1) + " x4");
+                     stem(blockTextureFiles[i].name) + " x4");
     }
     for (int i = 0; i < blockTextureCount; ++i) {
         Image tinted = pictures.blockTextures[i];
@@ -156,20 +176,25 @@ bool makeContactSheet(const Pictures& pictures, const FontPaths& fonts, Image& s
         layout.place(resizeNearest(tinted, 64, 64), "lit");
     }
     layout.newRow();
-    layout.place(pictures.panel, "glback");
-    layout.place(downsample(tiled(pictures.panel, 2, 2), 2), "glback 2x2 tiled");
-    layout.place(downsample(pictures.background, 2), "bgpic 1/2");
+    layout.place(pictures.panel, stem(panelImageFile.name));
+    layout.place(downsample(tiled(pictures.panel, 2, 2), 2),
+                 stem(panelImageFile.name) + " 2x2 tiled");
+    layout.place(downsample(pictures.background, 2), stem(backgroundImageFile.name) + " 1/2");
     layout.newRow();
-    layout.place(resizeNearest(pictures.fontSheet, 768, 384), "charset x3");
+    layout.place(
+        resizeNearest(pictures.fontSheet, fontImageFile.width * 3, fontImageFile.height * 3),
+        stem(fontImageFile.name) + " x3");
     layout.place(gameText(pictures.fontSheet, "Score: 12345", 32), "as the game draws it");
     layout.newRow();
     layout.place(gameText(pictures.fontSheet, "Game Over! Next Piece: 0.5 fps", 24), "text");
     layout.newRow();
     layout.place(pictures.title, "title");
-    layout.place(resizeNearest(pictures.about, 256, 260), "about x2");
+    layout.place(
+        resizeNearest(pictures.about, aboutPictureFile.width * 2, aboutPictureFile.height * 2),
+        "about x2");
     layout.place(pictures.about, "about");
     for (std::size_t i = 0; i < pictures.icons.size(); ++i) {
-        layout.place(pictures.icons[i], "icon " + std::to_string(iconSizes[i]));
+        layout.place(pictures.icons[i], "icon " + std::to_string(iconFiles[i].width));
     }
     return true;
 }

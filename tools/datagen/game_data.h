@@ -1,6 +1,7 @@
 // Every data file of the game and the front end, made in memory, and the contact sheet.
 #pragma once
 
+#include "data/assets.h"
 #include "tools/datagen/image.h"
 
 #include <array>
@@ -17,23 +18,21 @@ struct FontPaths {
 
 /// Every picture before it is encoded.
 struct Pictures {
-    std::array<Image, 6> blockTextures;
+    std::array<Image, blockTextureCount> blockTextures;
     Image panel;
     Image background;
     Image fontSheet;
     Image title;
     Image about;
-    std::vector<Image> icons; // one per size of `iconSizes`
+    std::vector<Image> icons; // one per entry of `iconFiles`
 };
-
-/// Icon sizes: 32 for the window, larger ones for the desktop.
-extern const int iconSizes[4];
 
 struct DataFile {
     std::string name;
     std::vector<std::uint8_t> bytes;
 };
 
+/// The files in the order data/assets.h names them.
 struct GameData {
     std::vector<DataFile> gameFiles;     // read by the game from its working directory
     std::vector<DataFile> frontendFiles; // PNGs that the front end embeds

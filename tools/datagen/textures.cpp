@@ -47,14 +47,17 @@ bool onPattern(int colorNumber, float x, float y) {
 } // namespace
 
 Image makeBlockTexture(int colorNumber) {
-    Image image(blockTextureSize, blockTextureSize);
-    shadeRegion(image, 0, 0, blockTextureSize, blockTextureSize, 4, [&](float x, float y) {
+    // One size for all six; the pattern is drawn for it.
+    constexpr int size = blockTextureFiles[0].width;
+    static_assert(size == 32 && blockTextureFiles[0].height == size, "patterns fit 32 x 32");
+    Image image(size, size);
+    shadeRegion(image, 0, 0, size, size, 4, [&](float x, float y) {
         const float dx = x - 16;
         const float dy = y - 16;
         // A faint glow in the middle and a soft rim give the face some depth under any colour.
         const float r = std::sqrt(dx * dx + dy * dy) / 16;
         float value = 0.92f - 0.08f * r * r;
-        const float edge = std::min(std::min(x, 32 - x), std::min(y, 32 - y));
+        const float edge = std::min(std::min(x, size - x), std::min(y, size - y));
         value -= 0.18f * (1 - smoothstep(0, 2, edge));
         if (onPattern(colorNumber, x, y)) {
             value = 0.5f;
@@ -65,7 +68,8 @@ Image makeBlockTexture(int colorNumber) {
 }
 
 Image makePanelTexture() {
-    constexpr int size = 256;
+    constexpr int size = panelImageFile.width;
+    static_assert(panelImageFile.height == size && size % 32 == 0, "a square of whole lattices");
     Image image(size, size);
     // Lattices of 8 and 32 cells across the tile: whole periods, so opposite edges meet.
     for (int y = 0; y < size; ++y) {
@@ -80,8 +84,8 @@ Image makePanelTexture() {
 }
 
 Image makeBackgroundPicture() {
-    constexpr int width = 1024;
-    constexpr int height = 768;
+    constexpr int width = backgroundImageFile.width;
+    constexpr int height = backgroundImageFile.height;
     // Noise lattices far larger than the picture: it need not tile.
     constexpr int noPeriod = 1 << 16;
     // The gas is smooth: work it out on a half-size grid and interpolate, four times fewer
