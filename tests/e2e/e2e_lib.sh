@@ -209,6 +209,27 @@ message_pixels() {
         +repage -separate -threshold 85% -evaluate-sequence min -format "%[fx:round(mean*w*h)]" info:
 }
 
+# Succeeds once the window shows a picture other than the one in the reference file, which
+# then holds the new one.
+picture_changed() {
+    local window=$1 reference=$2 shot=$WORK_DIR/changed.png differing
+    timeout 5 import -window "$window" "$shot" 2>/dev/null || return 1
+    differing=$(compare -metric AE "$reference" "$shot" null: 2>&1 || true)
+    [ "$differing" != 0 ] && mv "$shot" "$reference"
+}
+
+# Waits until a window whose picture moves has drawn three new ones. Keys sent before the
+# call have then been handled: the second new picture comes from a loop turn that began after
+# the first was shown, with the keys already waiting, and the third after that turn's tick.
+wait_new_pictures() {
+    local window=$1 seconds=${2:-20} reference=$WORK_DIR/reference.png
+    timeout 5 import -window "$window" "$reference" 2>/dev/null || fail "window $window is gone"
+    for _ in 1 2 3; do
+        wait_until "$seconds" picture_changed "$window" "$reference" ||
+            fail "window $window is gone or drew no new picture within $seconds s"
+    done
+}
+
 no_process() {
     [ -z "$(session_pids "$1")" ]
 }

@@ -39,10 +39,20 @@ for keys in "Left Left" "Up Right" "Right Right Up"; do
     sleep 0.3
 done
 
-step "Escape, then Y, ends the game"
+# The white question in the middle, in two pictures in a row: one alone may be a removal's flash.
+question_shown() {
+    (( $(message_pixels "$1") > 150 )) && (( $(message_pixels "$1") > 150 ))
+}
+
+step "Y and N alone leave a running game alone"
+keys_to "$game" y n
+wait_new_pictures "$game"
+[ -n "$(session_pids crvmain)" ] || fail "Y or N ended a game that asked nothing"
+! question_shown "$game" || fail "the middle is white before Escape"
+
+step "Escape asks whether to quit, then Y ends the game"
 keys_to "$game" Escape
-sleep 0.5
-[ -n "$(session_pids crvmain)" ] || fail "Escape alone ended the game"
+wait_until 10 question_shown "$game" || fail "Escape put no question on the screen"
 keys_to "$game" y
 wait_process_gone crvmain
 
