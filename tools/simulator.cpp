@@ -144,7 +144,8 @@ bool runCommand(Simulation& sim, const std::vector<std::string>& words, std::ost
     if (command == "turn") {
         long long count = 1;
         float frameTime = 1.0f;
-        if (argumentCount > 2 || (argumentCount >= 1 && !parseInteger(words[1], 0, INT32_MAX, count)) ||
+        if (argumentCount > 2 ||
+            (argumentCount >= 1 && !parseInteger(words[1], 0, INT32_MAX, count)) ||
             (argumentCount == 2 && (!parseFloat(words[2], frameTime) || frameTime < 0.0f))) {
             error = "turn takes an optional count and an optional frame time of 0 or more";
             return false;

@@ -13,9 +13,9 @@ enum GlStateBit : unsigned {
     DepthTestOn = 1u << 1,
     CullingOn = 1u << 2,
     LineSmoothOn = 1u << 3,
-    BlendAlpha = 1u << 4,    // source alpha over the frame: antialiased lines
-    BlendAdditive = 1u << 5, // source alpha added onto the frame: the font
-    TexturingOn = 1u << 6,   // with the texture of bindTexture
+    BlendAlpha = 1u << 4,      // source alpha over the frame: antialiased lines
+    BlendAdditive = 1u << 5,   // source alpha added onto the frame: the font
+    TexturingOn = 1u << 6,     // with the texture of bindTexture
     TextureReplaces = 1u << 7, // texels replace the colour instead of tinting it
 };
 

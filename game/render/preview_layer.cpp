@@ -9,8 +9,7 @@ namespace crv {
 
 static_assert(previewQueueLength == previewBlockCount);
 
-void drawPreviewLayer(PreviewLayer& layer, const Scene& scene, const Game& game,
-                      BlockDrawing how) {
+void drawPreviewLayer(PreviewLayer& layer, const Scene& scene, const Game& game, BlockDrawing how) {
     for (int k = 0; k < previewBlockCount; ++k) {
         const int colorIndex = colorIndexOf(game.nextPiece[k]);
         const BlockRecord block = withColor(scene.previewBlocks[k], scene.cellColors[colorIndex]);

@@ -16,7 +16,6 @@ struct PreviewLayer {
 };
 
 /// The next piece under the base model-view, neither swinging nor shifted.
-void drawPreviewLayer(PreviewLayer& layer, const Scene& scene, const Game& game,
-                      BlockDrawing how);
+void drawPreviewLayer(PreviewLayer& layer, const Scene& scene, const Game& game, BlockDrawing how);
 
 } // namespace crv

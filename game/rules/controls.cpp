@@ -38,7 +38,9 @@ void moveRight(Game& game) {
     }
 }
 
-void dropFaster(Game& game) { game.fallingPiece.fallProgress += game.frameTime * dropRate; }
+void dropFaster(Game& game) {
+    game.fallingPiece.fallProgress += game.frameTime * dropRate;
+}
 
 void turn(Game& game) {
     FallingPiece& piece = game.fallingPiece;
@@ -151,7 +153,9 @@ int canMoveRight(const Game& game) {
     return column < columnCount - 2 ? sideIsFree(game, column + 2) : 0;
 }
 
-int canRotate(const Game&) { return 1; }
+int canRotate(const Game&) {
+    return 1;
+}
 
 void rotateClockwise(Game& game) {
     std::int32_t* colors = game.fallingPiece.colors;

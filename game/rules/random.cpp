@@ -14,7 +14,9 @@ constexpr std::uint32_t valueCount = 32768u; // values 0..32767
 
 } // namespace
 
-void seedRandom(RandomGenerator& generator, std::uint32_t seed) { generator.next = seed; }
+void seedRandom(RandomGenerator& generator, std::uint32_t seed) {
+    generator.next = seed;
+}
 
 int nextRandom(RandomGenerator& generator) {
     generator.next = generator.next * multiplier + increment;

@@ -121,9 +121,13 @@ bool ShellEffects::isKeyHeld(int virtualKey) {
     return SDL_GetKeyboardState(nullptr)[scancode] != 0;
 }
 
-void ShellEffects::playSound(SoundCue cue) { playCue(shell.sound, cue); }
+void ShellEffects::playSound(SoundCue cue) {
+    playCue(shell.sound, cue);
+}
 
-void ShellEffects::destroyWindow() { destroyGameWindow(shell); }
+void ShellEffects::destroyWindow() {
+    destroyGameWindow(shell);
+}
 
 bool startShell(Shell& shell) {
     shell.settings = readGameSettings();

@@ -1,8 +1,8 @@
 // The game program's platform layer: window, GL context, loop turn, keys, sound, hand-back.
 //
 // Does: start-up in the game's order (settings, window and context, best score, picture,
-// full-screen switch, the start of the game with its seed), one loop turn that dispatches at most one event and
-// never waits, the window's destruction with the hand-back to the front end.
+// full-screen switch, the start of the game with its seed), one loop turn that dispatches at
+// most one event and never waits, the window's destruction with the hand-back to the front end.
 // Does not: draw (the render library does) or decide anything about the game (the rules do).
 #pragma once
 

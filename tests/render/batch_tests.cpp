@@ -115,7 +115,8 @@ TEST_F(SceneTest, RaisedAndTurnedBlocksInTheQueueDrawWhereOneByOneDrawsThem) {
     EXPECT_LE(d.flipped, 2);
     // And the queue drew something at each block's place.
     for (float x : {-0.8f, 0.0f, 0.8f}) {
-        const int column = static_cast<int>(viewWidth / 2 + x * (viewHeight / 2) / (3.0f * 0.63707f));
+        const int column =
+            static_cast<int>(viewWidth / 2 + x * (viewHeight / 2) / (3.0f * 0.63707f));
         EXPECT_GT(pixelAt(got, column, viewHeight / 2).red, 0) << "block at x " << x;
     }
 }

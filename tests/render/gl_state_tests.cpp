@@ -14,8 +14,8 @@ struct Switch {
 };
 
 const Switch switches[] = {
-    {crv::LightingOn, GL_LIGHTING},   {crv::DepthTestOn, GL_DEPTH_TEST},
-    {crv::CullingOn, GL_CULL_FACE},   {crv::LineSmoothOn, GL_LINE_SMOOTH},
+    {crv::LightingOn, GL_LIGHTING},    {crv::DepthTestOn, GL_DEPTH_TEST},
+    {crv::CullingOn, GL_CULL_FACE},    {crv::LineSmoothOn, GL_LINE_SMOOTH},
     {crv::TexturingOn, GL_TEXTURE_2D},
 };
 

@@ -54,7 +54,8 @@ TEST_F(SceneTest, ARedRecordDrawsARedSlabAtTheCentre) {
 
     // A preview-sized record draws half as wide.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    crv::drawBlock(picture->scene, {0.045f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f}, 0);
+    crv::drawBlock(picture->scene, {0.045f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f},
+                   0);
     const auto small = readPixels();
     int halfRun = 0;
     for (int x = 140; x < 180; ++x) {
@@ -198,7 +199,8 @@ TEST_F(SceneTest, HiddenBlocksShowTheWaveUntexturedAndTheFrameKeepsItsMatrix) {
         glGetFloatv(GL_MODELVIEW_MATRIX, after);
         EXPECT_TRUE(std::equal(before, before + 16, after)) << state;
         const bool hidden = state == crv::Paused || state == crv::ConfirmQuit;
-        EXPECT_NEAR(picture->playfield.hiddenColorPhase, hidden ? phase + 0.03f : phase, 1e-6f) << state;
+        EXPECT_NEAR(picture->playfield.hiddenColorPhase, hidden ? phase + 0.03f : phase, 1e-6f)
+            << state;
         if (hidden) {
             // Queued row by row from the top: cell (3, 4), then cell (0, 17).
             ASSERT_EQ(picture->playfield.cellsQueued, 2);

@@ -86,10 +86,9 @@ TEST(SimulatorTest, KeysAndBestScoreShowInTheBlock) {
 
 TEST(SimulatorTest, BadLinesStopWithStatusTwoAndTheirNumber) {
     const char* const badLines[] = {
-        "jump",        "set 10 0 1", "set 0 18 1", "set 0 0 7",   "set 0 0",
-        "next 0 1 1 1", "next 1 1 1", "turn -1",    "turn 1 -2",   "turn 1 nan",
-        "turn 1 1 1",  "turn x",     "down",       "down 256",    "up 3x",
-        "dump now",
+        "jump",       "set 10 0 1", "set 0 18 1", "set 0 0 7",  "set 0 0",    "next 0 1 1 1",
+        "next 1 1 1", "turn -1",    "turn 1 -2",  "turn 1 nan", "turn 1 1 1", "turn x",
+        "down",       "down 256",   "up 3x",      "dump now",
     };
     for (const char* line : badLines) {
         const SimRun run = simulate(std::string("# header\n\nturn\n") + line + "\ndump\n");
@@ -117,8 +116,8 @@ TEST(SimulatorTest, ArgumentsAreCheckedStrictly) {
     for (const Case& c : cases) {
         crv::SimOptions options;
         std::string error;
-        const bool valid = crv::parseSimArguments(static_cast<int>(c.args.size()), c.args.data(),
-                                                  options, error);
+        const bool valid =
+            crv::parseSimArguments(static_cast<int>(c.args.size()), c.args.data(), options, error);
         EXPECT_EQ(valid, c.valid) << c.args.size() << " " << c.args.back();
         EXPECT_EQ(error.empty(), c.valid);
     }
