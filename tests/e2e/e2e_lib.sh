@@ -46,6 +46,10 @@ session_pids() {
 
 cleanup() {
     local status=$?
+    if [ $status -ne 0 ] && [ -n "${WORK_DIR:-}" ] && [ -n "${XVFB_PID:-}" ]; then
+        # What the screen showed when it failed, to look at.
+        timeout 5 import -window root "$WORK_DIR/failed.png" 2>/dev/null || true
+    fi
     if [ -n "${WORK_DIR:-}" ]; then
         for name in crvmain corvanth; do
             for pid in $(session_pids "$name"); do
@@ -57,6 +61,10 @@ cleanup() {
     if [ $status -ne 0 ] && [ -n "${WORK_DIR:-}" ]; then
         echo "working directory kept: $WORK_DIR" >&2
         ls -la "$WORK_DIR" >&2 || true
+        if [ -s "$WORK_DIR/programs.log" ]; then
+            echo "what the programs printed:" >&2
+            tail -n 40 "$WORK_DIR/programs.log" >&2
+        fi
     elif [ -n "${WORK_DIR:-}" ]; then
         rm -rf "$WORK_DIR"
     fi

@@ -5,7 +5,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 start_session
 
 step "corvanth starts with no files and shows the main menu"
-"$RUN_DIR/corvanth" >/dev/null 2>&1 &
+"$RUN_DIR/corvanth" >>"$WORK_DIR/programs.log" 2>&1 &
 menu=$(wait_program_window corvanth "Corvanth v1.5")
 [ ! -e corvanth.cfg ] || fail "the menu wrote corvanth.cfg before Exit"
 

@@ -5,7 +5,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 start_session
 
 default_settings_text 1 >corvanth.cfg
-"$RUN_DIR/crvmain" >/dev/null 2>&1 &
+"$RUN_DIR/crvmain" >>"$WORK_DIR/programs.log" 2>&1 &
 game=$(wait_program_window crvmain "Corvanth v1.5")
 (( $(message_pixels "$game") < 20 )) || fail "the middle of a new game is already white"
 

@@ -22,7 +22,7 @@ score_table_text >swing.scr
 games_played_text 7 3 >nrgames.dat
 
 step "Enter on the main menu plays"
-"$RUN_DIR/corvanth" >/dev/null 2>&1 &
+"$RUN_DIR/corvanth" >>"$WORK_DIR/programs.log" 2>&1 &
 menu=$(wait_program_window corvanth "Corvanth v1.5")
 keys_to "$menu" Return
 game=$(wait_program_window crvmain "Corvanth v1.5")

@@ -5,7 +5,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 start_session
 
 step "toggle the game type (three Shift+Tab from Play!), back to Play! and play"
-"$RUN_DIR/corvanth" >/dev/null 2>&1 &
+"$RUN_DIR/corvanth" >>"$WORK_DIR/programs.log" 2>&1 &
 menu=$(wait_program_window corvanth "Corvanth v1.5")
 keys_to "$menu" shift+Tab shift+Tab shift+Tab space Tab Tab Tab Return
 game=$(wait_program_window crvmain "Corvanth v1.5")
