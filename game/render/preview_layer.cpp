@@ -1,13 +1,9 @@
 // The next piece beside the playfield: small, spinning, in its true colours in every state.
 #include "game/render/preview_layer.h"
 
-#include "game/render/scene.h"
-
 #include <GL/gl.h>
 
 namespace crv {
-
-static_assert(previewQueueLength == previewBlockCount);
 
 void drawPreviewLayer(PreviewLayer& layer, const Scene& scene, const Game& game, BlockDrawing how) {
     for (int k = 0; k < previewBlockCount; ++k) {

@@ -2,17 +2,14 @@
 #pragma once
 
 #include "game/render/block.h"
+#include "game/render/scene.h"
 #include "game/rules/game.h"
 
 namespace crv {
 
-struct Scene;
-
-constexpr int previewQueueLength = 4;
-
 struct PreviewLayer {
     float spin = 0.0f; // degrees, 0..360; the frame's to advance
-    QueuedBlock blocks[previewQueueLength]{};
+    QueuedBlock blocks[previewBlockCount]{};
 };
 
 /// The next piece under the base model-view, neither swinging nor shifted.
