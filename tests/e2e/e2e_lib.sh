@@ -75,7 +75,9 @@ trap cleanup EXIT
 start_x_server() {
     local display_file
     display_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    # -noreset: a server that resets when its last client leaves refuses the front end the game
+    # starts just as the game's own connection closes.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
     XVFB_PID=$!
     for _ in $(seq 1 100); do
         [ -s "$display_file" ] && break
