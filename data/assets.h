@@ -57,12 +57,11 @@ struct PictureFile {
 
 constexpr PictureFile titlePictureFile = {"title.png", 394, 77, false};
 constexpr PictureFile aboutPictureFile = {"about.png", 128, 130, false};
-constexpr int iconCount = 4;
+constexpr int iconCount = 5;
 /// The application icon: 32 for the window, larger ones for the desktop.
 constexpr PictureFile iconFiles[iconCount] = {
-    {"icon-32.png", 32, 32, true},
-    {"icon-64.png", 64, 64, true},
-    {"icon-128.png", 128, 128, true},
+    {"icon-32.png", 32, 32, true},    {"icon-48.png", 48, 48, true},
+    {"icon-64.png", 64, 64, true},    {"icon-128.png", 128, 128, true},
     {"icon-256.png", 256, 256, true},
 };
 

@@ -4,12 +4,37 @@
 #include <iostream>
 #include <string>
 
+namespace {
+
+const char* const usageText = "usage: crvsim [--seed N] [--best B] [--sound 0|1] < script\n";
+
+const char* const helpText =
+    "       crvsim --help | --version\n"
+    "Plays one game of Corvanth with the real rules and no window, one script command a line:\n"
+    "  down K / up K    key K (a virtual-key code) goes down and counts as held / is released\n"
+    "  turn [N [F]]     N loop turns (default 1) of F sixtieths of a second (default 1)\n"
+    "  set C R V        value V (-6..6, negative = marked) into column C, row R\n"
+    "  next A B C D     the next piece's colours (1..6)\n"
+    "  dump             prints the game's state\n"
+    "Blank lines and lines starting with # are ignored. --seed seeds the colours (default 1),\n"
+    "--best is the best score shown (default 10000), --sound the sound flag (default 1).\n"
+    "Exit status 0 at the end of the script, 2 at the first bad line or option.\n";
+
+} // namespace
+
 int main(int argc, char** argv) {
+    if (argc == 2 && argv[1] == std::string("--help")) {
+        std::cout << usageText << helpText;
+        return 0;
+    }
+    if (argc == 2 && argv[1] == std::string("--version")) {
+        std::cout << "crvsim (Corvanth " CORVANTH_VERSION ")\n";
+        return 0;
+    }
     crv::SimOptions options;
     std::string error;
     if (!crv::parseSimArguments(argc, argv, options, error)) {
-        std::cerr << "crvsim: " << error << '\n'
-                  << "usage: crvsim [--seed N] [--best B] [--sound 0|1] < script\n";
+        std::cerr << "crvsim: " << error << '\n' << usageText;
         return 2;
     }
     return crv::runSimulation(options, std::cin, std::cout, std::cerr);

@@ -200,6 +200,10 @@ bool runCommand(Simulation& sim, const std::vector<std::string>& words, std::ost
 bool parseSimArguments(int argc, const char* const* argv, SimOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string flag = argv[i];
+        if (flag == "--help" || flag == "--version") {
+            error = flag + " takes no other arguments"; // crvsim's main answers it alone
+            return false;
+        }
         if (i + 1 >= argc) {
             error = flag + " needs a value";
             return false;

@@ -13,7 +13,8 @@ struct SimOptions {
     int sound = 1;
 };
 
-/// Reads `--seed N`, `--best B` and `--sound 0|1`; false with a message on anything else.
+/// Reads `--seed N`, `--best B` and `--sound 0|1`; false with a message on anything else,
+/// `--help` and `--version` included (crvsim answers those when they stand alone).
 bool parseSimArguments(int argc, const char* const* argv, SimOptions& options, std::string& error);
 
 /// Starts a game as the game program does, runs the script's commands, and returns the exit

@@ -40,6 +40,9 @@ class FrontEndFlowTests : public QObject {
             << handBackArguments(1, 12345) << all << 1 << 0 << "1|[No name entered]|12345";
         QTest::newRow("static score that enters")
             << handBackArguments(0, 3001) << all << 0 << 1 << "15|[No name entered]|3001";
+        // handBackArguments(1, -5): a token that starts with "-" is a result, not an option.
+        QTest::newRow("negative score")
+            << std::vector<std::string>{"corvanth", "1", "-1671559239"} << menu << 1 << 0 << "";
         QTest::newRow("score equal to the last row")
             << handBackArguments(1, 3000) << menu << 1 << 0 << "";
         QTest::newRow("started by hand")

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 
 namespace crv::datagen {
 
@@ -160,9 +161,9 @@ Image makeAboutPicture() {
 }
 
 std::vector<Image> makeIcons(const std::vector<int>& sizes) {
-    // Drawn once large and reduced, so every size is the same picture, smoothly edged.
+    // Drawn large and reduced, so every size is the same picture, smoothly edged: at 512 for
+    // the sizes that divide it, else at the first multiple of the size above (576 for 48).
     constexpr int drawnSize = 512;
-    Image drawn(drawnSize, drawnSize, {0, 0, 0, 0});
     const auto textures = blockTextures();
     const int colors[] = {6, 3, 2, 1};
     std::vector<SceneBlock> blocks;
@@ -172,11 +173,18 @@ std::vector<Image> makeIcons(const std::vector<int>& sizes) {
         const float cy = static_cast<float>(i / 2) * 2.0f - 1.0f;
         blocks.push_back({{cx, cy, 0}, 1, cellColor(colors[i]), &textures[colors[i] - 1]});
     }
-    // Nearly head-on, so the piece stays a clear square at 32 pixels.
-    renderBlocks(drawn, blocks, {{-1.2f, -1.6f, 16}, {0, 0, 0}, {0, 1, 0}, 15.2f}, 1);
+    std::map<int, Image> drawn;
     std::vector<Image> icons;
     for (int size : sizes) {
-        icons.push_back(downsample(drawn, drawnSize / size));
+        const int side = (drawnSize + size - 1) / size * size;
+        auto found = drawn.find(side);
+        if (found == drawn.end()) {
+            Image picture(side, side, {0, 0, 0, 0});
+            // Nearly head-on, so the piece stays a clear square at 32 pixels.
+            renderBlocks(picture, blocks, {{-1.2f, -1.6f, 16}, {0, 0, 0}, {0, 1, 0}, 15.2f}, 1);
+            found = drawn.emplace(side, std::move(picture)).first;
+        }
+        icons.push_back(downsample(found->second, side / size));
     }
     return icons;
 }

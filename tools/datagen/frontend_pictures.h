@@ -15,8 +15,7 @@ bool makeTitlePicture(const std::string& fontPath, Image& picture, std::string& 
 /// A few of the game's blocks in perspective on a dark ground, opaque.
 Image makeAboutPicture();
 
-/// A 2 x 2 piece seen from the front on a transparent ground, one square image per size;
-/// each size must divide 512.
+/// A 2 x 2 piece seen from the front on a transparent ground, one square image per size.
 std::vector<Image> makeIcons(const std::vector<int>& sizes);
 
 } // namespace crv::datagen
