@@ -1,0 +1,96 @@
+#!/bin/bash
+# The .deb: a release build in Debian's layout packed by CPack, its files and lintian's
+# verdict, then a fresh user plays one game from the package unpacked into a temporary root.
+source "$(dirname "$0")/e2e_lib.sh"
+[ -f "$BUILD_DIR/CMakeCache.txt" ] || fail "no build in $BUILD_DIR"
+SOURCE_DIR=$(cd "$(dirname "$0")/../.." && pwd)
+# Kept between runs, so only what changed is built again.
+DEB_BUILD=$BUILD_DIR/deb-release
+ROOT=$(mktemp -d /tmp/corvanth-deb-XXXXXX)
+WORK_DIR=$ROOT/home/.local/share/corvanth
+trap 'cleanup; rm -rf "$ROOT"' EXIT
+
+# Runs a command with its output in a log that is shown only when it fails.
+logged() {
+    "$@" >"$ROOT/log" 2>&1 || { tail -n 40 "$ROOT/log" >&2; fail "$* failed"; }
+}
+
+step "a release build in Debian's layout of what the package holds, packed by cpack"
+logged "${CMAKE:-cmake}" -S "$SOURCE_DIR" -B "$DEB_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCORVANTH_TESTS=OFF -DCORVANTH_BENCHMARKS=OFF -DCORVANTH_DEBIAN_LAYOUT=ON \
+    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+logged "${CMAKE:-cmake}" --build "$DEB_BUILD" --target crvmain corvanth gamedata
+rm -f "$DEB_BUILD"/corvanth_*.deb
+(cd "$DEB_BUILD" && logged "${CPACK:-cpack}" -G DEB)
+deb=$(echo "$DEB_BUILD"/corvanth_1.5_*.deb)
+[ -f "$deb" ] || fail "no corvanth_1.5 package in $DEB_BUILD"
+
+step "each file in its place, owned by root, with its mode"
+expected=$ROOT/expected
+{
+    for dir in usr usr/games usr/lib usr/lib/games usr/lib/games/corvanth usr/share \
+               usr/share/doc usr/share/doc/corvanth usr/share/games usr/share/games/corvanth; do
+        echo "drwxr-xr-x $dir/"
+    done
+    echo "-rwxr-xr-x usr/games/corvanth"
+    echo "-rwxr-xr-x usr/lib/games/corvanth/corvanth"
+    echo "-rwxr-xr-x usr/lib/games/corvanth/crvmain"
+    echo "-rw-r--r-- usr/share/doc/corvanth/changelog.gz"
+    echo "-rw-r--r-- usr/share/doc/corvanth/copyright"
+    for file in "$DEB_BUILD"/run/*.tga "$DEB_BUILD"/run/*.WAV; do
+        echo "-rw-r--r-- usr/share/games/corvanth/$(basename "$file")"
+    done
+} | sort >"$expected"
+# The menu entry, the icons and the manual pages have tests of their own; here only their modes.
+listing=$(dpkg-deb -c "$deb")
+awk '{ print $2 }' <<<"$listing" | grep -vx root/root && fail "a file not owned by root"
+awk '{ print $1, substr($6, 3) }' <<<"$listing" |
+    grep -Ev ' usr/share/(applications|metainfo|icons|man)(/|$)' | sort | diff "$expected" - ||
+    fail "the package's files differ from the list above"
+awk '$1 !~ /^(drwxr-xr-x|-rw-r--r--)$/ && $6 ~ /^\.\/usr\/share\//' <<<"$listing" | grep . &&
+    fail "a file under usr/share is not 0644 or a directory not 0755"
+
+step "the control data: shlibdeps' Depends, Recommends, md5sums of every file"
+control=$(dpkg-deb -f "$deb")
+grep -q '^Depends: .*libsdl2-2.0-0.*libqt6widgets6\|^Depends: .*libqt6widgets6.*libsdl2-2.0-0' <<<"$control" ||
+    fail "Depends lacks the libraries: $control"
+grep -qx 'Recommends: qt6-wayland, libdecor-0-plugin-1-cairo' <<<"$control" || fail "Recommends"
+grep -qx 'Section: games' <<<"$control" || fail "Section"
+dpkg-deb -x "$deb" "$ROOT/root"
+dpkg-deb -e "$deb" "$ROOT/control"
+(cd "$ROOT/root" && md5sum --quiet -c "$ROOT/control/md5sums") || fail "md5sums"
+[ "$(wc -l <"$ROOT/control/md5sums")" -eq "$(find "$ROOT/root" -type f | wc -l)" ] ||
+    fail "md5sums does not list every file"
+for program in "$ROOT"/root/usr/lib/games/corvanth/*; do
+    readelf -S "$program" | grep -q '\.symtab' && fail "$(basename "$program") is not stripped"
+done
+head -n 1 "$ROOT/root/usr/share/doc/corvanth/copyright" |
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "copyright is not in Debian's machine-readable format"
+
+step "lintian finds no errors"
+verdict=$(lintian "$deb" 2>/dev/null) || true
+[ -z "$verdict" ] || echo "$verdict"
+grep -q '^E:' <<<"$verdict" && fail "lintian reports errors"
+
+step "a fresh user plays from the unpacked package's launcher"
+installed=$(cd "$ROOT/root" && find . | sort)
+start_x_server
+export HOME=$ROOT/home
+unset XDG_DATA_HOME
+mkdir -p "$HOME"
+(cd / && "$ROOT/root/usr/games/corvanth" >/dev/null 2>&1 &)
+menu=$(wait_program_window corvanth "Corvanth v1.5")
+for file in "$ROOT"/root/usr/share/games/corvanth/*; do
+    [ "$(readlink "$WORK_DIR/$(basename "$file")")" = "$file" ] || fail "$(basename "$file") is not linked"
+done
+keys_to "$menu" Return
+game=$(wait_program_window crvmain "Corvanth v1.5")
+[ "$(readlink "/proc/$(wait_process crvmain)/exe")" = "$ROOT/root/usr/lib/games/corvanth/crvmain" ] ||
+    fail "the game that started is not the package's"
+keys_to "$game" Escape y
+wait_process_gone crvmain
+wait_program_window corvanth "Corvanth v1.5" >/dev/null
+expect_file "$WORK_DIR/nrgames.dat" games_played_text 1 0
+[ "$(cd "$ROOT/root" && find . | sort)" = "$installed" ] || fail "playing wrote into the package's tree"
+echo "PASS"
