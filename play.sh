@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets everything up and starts Corvanth: installs what is missing, builds the release
-# preset and runs the front end in the run directory that holds both programs and the data.
+# Sets everything up and starts Corvanth: installs what building and playing need, builds
+# the release preset and runs the front end in the run directory that holds both programs
+# and the data.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/install-deps
+scripts/install-deps play
 cmake --preset release >/dev/null
 cmake --build --preset release
 

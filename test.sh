@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets everything up and runs every test: the debug build, then the sanitizer build, then
-# each file reader's fuzzer for a bounded time when clang is present.
+# Sets everything up and runs every test: the debug build, then the sanitizer build, then a
+# release built from scratch as a packager builds it, then each file reader's fuzzer for a
+# bounded time when clang is present.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/install-deps
+scripts/install-deps test
 
 for preset in dev asan; do
   echo "== $preset build"
@@ -12,6 +13,15 @@ for preset in dev asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+# No preset: CMake's default generator on Linux (Unix Makefiles, named so that a
+# CMAKE_GENERATOR in the environment cannot change it), the default options (no tests, no
+# benchmarks) and two jobs, from an empty tree, so a missing dependency between targets fails
+# here rather than on a packager's machine.
+echo "== release build from scratch, Unix Makefiles"
+rm -rf build/release-make
+cmake -S . -B build/release-make -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release
+cmake --build build/release-make -j2
 
 if ! command -v clang++ >/dev/null; then
   echo "== no clang++: fuzzers skipped"
