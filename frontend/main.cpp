@@ -1,10 +1,9 @@
 // corvanth, the front end: the game result handed back, then the main menu.
+#include "common/program_info.h"
 #include "frontend/front_end.h"
 
 #include <QApplication>
 
-#include <cstring>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -20,28 +19,11 @@ const char* const usageText =
     "live in the working directory: corvanth.cfg, swing.scr, static.scr, nrgames.dat.\n"
     "Qt's own options, such as -platform NAME, are taken as well.\n";
 
-/// --help or --version as the one argument: printed, and true. Only that exact line counts,
-/// so a game result such as "corvanth 1 -5" with its negative score is never an option.
-bool printedInformation(int argc, char** argv) {
-    if (argc != 2) {
-        return false;
-    }
-    if (std::strcmp(argv[1], "--help") == 0) {
-        std::cout << usageText;
-        return true;
-    }
-    if (std::strcmp(argv[1], "--version") == 0) {
-        std::cout << "corvanth (Corvanth " CORVANTH_VERSION ")\n";
-        return true;
-    }
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     // Before QApplication, which needs a display.
-    if (printedInformation(argc, argv)) {
+    if (crv::printedProgramInformation(argc, argv, "corvanth", usageText)) {
         return 0;
     }
     // QApplication takes its own options out of argv; the game result is read from all of it.

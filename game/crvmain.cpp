@@ -1,8 +1,6 @@
 // crvmain: the game program. Plays one game, then hands back to the front end.
+#include "common/program_info.h"
 #include "game/shell/game_shell.h"
-
-#include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -16,27 +14,11 @@ const char* const usageText =
     "P pauses; Esc asks to quit (Y ends the game, N or Esc goes on); F shows the frame rate;\n"
     "S turns the sound on or off.\n";
 
-/// --help or --version as the one argument: printed, and true.
-bool printedInformation(int argc, char** argv) {
-    if (argc != 2) {
-        return false;
-    }
-    if (std::strcmp(argv[1], "--help") == 0) {
-        std::fputs(usageText, stdout);
-        return true;
-    }
-    if (std::strcmp(argv[1], "--version") == 0) {
-        std::fputs("crvmain (Corvanth " CORVANTH_VERSION ")\n", stdout);
-        return true;
-    }
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     // Before the window or SDL, so it needs no display.
-    if (printedInformation(argc, argv)) {
+    if (crv::printedProgramInformation(argc, argv, "crvmain", usageText)) {
         return 0;
     }
     return crv::runGame();

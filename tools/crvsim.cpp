@@ -1,4 +1,5 @@
 // crvsim: plays one headless game from a script on standard input and prints its state.
+#include "common/program_info.h"
 #include "tools/simulator.h"
 
 #include <iostream>
@@ -23,12 +24,8 @@ const char* const helpText =
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && argv[1] == std::string("--help")) {
-        std::cout << usageText << helpText;
-        return 0;
-    }
-    if (argc == 2 && argv[1] == std::string("--version")) {
-        std::cout << "crvsim (Corvanth " CORVANTH_VERSION ")\n";
+    const std::string help = std::string(usageText) + helpText;
+    if (crv::printedProgramInformation(argc, argv, "crvsim", help.c_str())) {
         return 0;
     }
     crv::SimOptions options;

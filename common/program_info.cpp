@@ -1,0 +1,25 @@
+// --help and --version, answered alike by every program of Corvanth.
+#include "common/program_info.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace crv {
+
+bool printedProgramInformation(int argc, const char* const* argv, const char* program,
+                               const char* usage) {
+    if (argc != 2) {
+        return false;
+    }
+    if (std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(usage, stdout);
+        return true;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("%s (Corvanth %s)\n", program, CORVANTH_VERSION);
+        return true;
+    }
+    return false;
+}
+
+} // namespace crv
