@@ -240,6 +240,19 @@ wait_new_pictures() {
     done
 }
 
+# From the main menu: Return plays, the game that starts must be the program given, Esc and Y
+# end it, and the menu comes back.
+play_from_menu_and_quit() {
+    local menu=$1 expected=$2 game
+    keys_to "$menu" Return
+    game=$(wait_program_window crvmain "Corvanth v1.5")
+    [ "$(readlink "/proc/$(wait_process crvmain)/exe")" = "$expected" ] ||
+        fail "the game that started is not $expected"
+    keys_to "$game" Escape y
+    wait_process_gone crvmain
+    wait_program_window corvanth "Corvanth v1.5" >/dev/null
+}
+
 no_process() {
     [ -z "$(session_pids "$1")" ]
 }

@@ -43,13 +43,7 @@ done
 [ -f "$WORK_DIR/glback.tga" ] && [ ! -L "$WORK_DIR/glback.tga" ] || fail "the user's own file was replaced"
 
 step "Play! finds the installed game beside the front end; the game is kept per user"
-keys_to "$menu" Return
-game=$(wait_program_window crvmain "Corvanth v1.5")
-[ "$(readlink "/proc/$(wait_process crvmain)/exe")" = "$PROGRAMS/crvmain" ] ||
-    fail "the game that started is not the installed one"
-keys_to "$game" Escape y
-wait_process_gone crvmain
-wait_program_window corvanth "Corvanth v1.5" >/dev/null
+play_from_menu_and_quit "$menu" "$PROGRAMS/crvmain"
 expect_file "$WORK_DIR/corvanth.cfg" default_settings_text 1
 expect_file "$WORK_DIR/nrgames.dat" games_played_text 1 0
 [ "$(cd "$PREFIX" && find . | sort)" = "$installed" ] || fail "playing wrote into the installation"
