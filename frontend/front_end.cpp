@@ -2,6 +2,7 @@
 #include "frontend/front_end.h"
 
 #include "common/process_game_result.h"
+#include "data/assets.h"
 #include "frontend/high_scores_dialog.h"
 #include "frontend/main_menu_dialog.h"
 #include "frontend/name_entry_dialog.h"
@@ -11,8 +12,9 @@ namespace crv {
 
 QIcon applicationIcon() {
     QIcon icon;
-    for (const int size : {32, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));
+    for (const PictureFile& file : iconFiles) {
+        icon.addFile(QStringLiteral(":/pictures/") + QString::fromLatin1(file.name),
+                     QSize(file.width, file.height));
     }
     return icon;
 }

@@ -16,7 +16,11 @@ logged() {
 }
 
 step "a release build in Debian's layout of what the package holds, packed by cpack"
+# With Debian's hardening flags, as its own tools build a package; given on the command line
+# so a kept build takes them too.
 logged "${CMAKE:-cmake}" -S "$SOURCE_DIR" -B "$DEB_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
     -DCORVANTH_TESTS=OFF -DCORVANTH_BENCHMARKS=OFF -DCORVANTH_DEBIAN_LAYOUT=ON \
     -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 logged "${CMAKE:-cmake}" --build "$DEB_BUILD" --target crvmain corvanth gamedata
