@@ -16,8 +16,9 @@ logged() {
 }
 
 step "a release build in Debian's layout of what the package holds, packed by cpack"
-# With Debian's hardening flags, as its own tools build a package; given on the command line
-# so a kept build takes them too.
+# With Debian's hardening flags, all of them, as its own tools build a game; given on the
+# command line so a kept build takes them too.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 logged "${CMAKE:-cmake}" -S "$SOURCE_DIR" -B "$DEB_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
