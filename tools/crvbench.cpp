@@ -1,8 +1,9 @@
 // crvbench: frames per second of the game picture with a full playfield, drawn offscreen.
 //
-// Draws frames as the game does (frame, swap) at 640 x 480 and 1280 x 1024 with every detail
-// on ("High") and every detail off ("Low"), and prints the rate of each. SDL's offscreen
-// driver is used unless SDL_VIDEODRIVER says otherwise (x11 under Xvfb, for comparison).
+// Draws frames as the game does (frame, swap) at 640 x 480 and 1280 x 1024, and a 640 x 480
+// picture scaled into a 1920 x 1080 screen (its 1440 x 1080 rectangle, black bars beside), with
+// every detail on ("High") and every detail off ("Low"), and prints the rate of each. SDL's
+// offscreen driver is used unless SDL_VIDEODRIVER says otherwise (x11 under Xvfb, for comparison).
 // Run it from the directory that holds the game's images.
 #include "game/render/frame.h"
 #include "game/render/view.h"
@@ -67,7 +68,16 @@ void fillGame(crv::Game& game, const Detail& detail) {
 }
 
 /// Frames per second over about the given time, after a short warm-up.
-double measure(int width, int height, const Detail& detail, bool blockByBlock, double seconds) {
+struct Size {
+    int width; // the window's
+    int height;
+    int pictureWidth; // the chosen screen size the picture is made for
+    int pictureHeight;
+};
+
+double measure(const Size& size, const Detail& detail, bool blockByBlock, double seconds) {
+    const int width = size.width;
+    const int height = size.height;
     SDL_Window* window =
         SDL_CreateWindow("crvbench", 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
     if (window == nullptr) {
@@ -81,7 +91,7 @@ double measure(int width, int height, const Detail& detail, bool blockByBlock, d
         return 0.0;
     }
     SDL_GL_SetSwapInterval(0);
-    crv::resizeView(width, height);
+    crv::setView(width, height, size.pictureWidth, size.pictureHeight);
     static bool named = false;
     if (!named) {
         std::printf("renderer %s\n", crv::rendererName());
@@ -91,7 +101,7 @@ double measure(int width, int height, const Detail& detail, bool blockByBlock, d
     auto picture = std::make_unique<crv::Picture>();
     auto game = std::make_unique<crv::Game>();
     crv::RenderSettings settings = detail.settings;
-    settings.screenWidth = width;
+    settings.screenWidth = size.pictureWidth;
     crv::setUpPicture(*picture, settings);
     picture->blockDrawing = blockByBlock ? crv::BlockDrawing::OneByOne : crv::BlockDrawing::Batched;
     crv::startGame(*game, {0.0f, 0, 1}); // the first next piece, as in every game
@@ -156,18 +166,20 @@ int main(int argc, char** argv) {
                               {"High, no background", highNoWall, 1, false},
                               {"High, no blocks", highSettings(), 1, true}};
     const int detailCount = breakdown ? 4 : 2;
-    const struct {
-        int width;
-        int height;
-    } sizes[] = {{640, 480}, {1280, 1024}};
+    const Size sizes[] = {{640, 480, 640, 480}, {1280, 1024, 1280, 1024}, {1920, 1080, 640, 480}};
     std::printf("video driver %s\n", SDL_GetCurrentVideoDriver());
     for (const auto& size : sizes) {
         for (int d = 0; d < detailCount; ++d) {
             const Detail& detail = details[d];
             for (int pass = 0; pass < (both ? 2 : 1); ++pass) {
                 const bool slow = both ? pass == 1 : blockByBlock;
-                const double fps = measure(size.width, size.height, detail, slow, seconds);
-                std::printf("%4dx%-4d %-19s %-14s %7.1f fps\n", size.width, size.height,
+                const double fps = measure(size, detail, slow, seconds);
+                char picture[32] = "";
+                if (size.pictureWidth != size.width || size.pictureHeight != size.height) {
+                    std::snprintf(picture, sizeof picture, " (%dx%d scaled)", size.pictureWidth,
+                                  size.pictureHeight);
+                }
+                std::printf("%4dx%-4d%s %-19s %-14s %7.1f fps\n", size.width, size.height, picture,
                             detail.name, slow ? "block-by-block" : "batched", fps);
                 std::fflush(stdout);
             }

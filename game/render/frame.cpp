@@ -24,7 +24,7 @@ void setUpPicture(Picture& picture, const RenderSettings& settings) {
 
 void drawFrame(Picture& picture, const Game& game, float framesPerSecond) {
     const Scene& scene = picture.scene;
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    clearView();
     loadBaseModelView();
     if (scene.settings.backgroundPicture != 0) {
         drawWallLayer(picture.wall, scene);

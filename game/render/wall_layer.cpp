@@ -24,10 +24,18 @@ constexpr float tileFar = 0.998f;
 // depth the wall would leave; without it, the copy needs no depth of its own.
 constexpr unsigned wallState = CullingOn | TexturingOn;
 
-bool keptFor(const WallLayer& wall, const View& view, const float* clear, int bilinear) {
-    return wall.valid && std::equal(view.viewport, view.viewport + 4, wall.viewport) &&
+/// Whether the last frame that drew the wall drew it for this view, clear colour and filter.
+bool drawnFor(const WallLayer& wall, const View& view, const float* clear, int bilinear) {
+    return std::equal(view.viewport, view.viewport + 4, wall.viewport) &&
            std::equal(view.projection, view.projection + 16, wall.projection) &&
            std::equal(clear, clear + 4, wall.clearColor) && bilinear == wall.bilinearFiltering;
+}
+
+void noteDrawnFor(WallLayer& wall, const View& view, const float* clear, int bilinear) {
+    std::copy(view.viewport, view.viewport + 4, wall.viewport);
+    std::copy(view.projection, view.projection + 16, wall.projection);
+    std::copy(clear, clear + 4, wall.clearColor);
+    wall.bilinearFiltering = bilinear;
 }
 
 int powerOfTwoAtLeast(int size) {
@@ -93,10 +101,7 @@ void keep(WallLayer& wall, const View& view, const float* clear, int bilinear) {
     }
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, view.viewport[0], view.viewport[1],
                         view.viewport[2], view.viewport[3]);
-    std::copy(view.viewport, view.viewport + 4, wall.viewport);
-    std::copy(view.projection, view.projection + 16, wall.projection);
-    std::copy(clear, clear + 4, wall.clearColor);
-    wall.bilinearFiltering = bilinear;
+    noteDrawnFor(wall, view, clear, bilinear);
     wall.valid = true;
 }
 
@@ -139,14 +144,19 @@ void drawWallLayer(WallLayer& wall, const Scene& scene) {
     const View& view = currentView();
     const float* clear = clearColor();
     const int bilinear = scene.settings.bilinearFiltering;
-    if (keptFor(wall, view, clear, bilinear)) {
+    const bool sameAsLast = drawnFor(wall, view, clear, bilinear);
+    if (wall.valid && sameAsLast) {
         copyBack(wall);
         return;
     }
     drawTiles(scene);
-    wall.valid = false;
-    if (canKeep(view)) {
+    // A window's buffers take a new size only at the swap after it changed, so the pixels of
+    // the first frame for a view may lie partly outside them: the second frame's are kept.
+    if (sameAsLast && canKeep(view)) {
         keep(wall, view, clear, bilinear);
+    } else {
+        noteDrawnFor(wall, view, clear, bilinear);
+        wall.valid = false;
     }
 }
 

@@ -5,9 +5,9 @@ namespace crv {
 
 void measureFrame(FrameTimer& timer, std::uint64_t reading, float& frameTime,
                   float& framesPerSecond) {
-    // Ticks are taken on the low 32 bits, so a counter that wraps there still measures.
-    const std::uint32_t ticks =
-        static_cast<std::uint32_t>(reading) - static_cast<std::uint32_t>(timer.lastReading);
+    // All 64 bits: a nanosecond counter's low 32 bits wrap every 4.3 s, which a stall outlasts.
+    // A reading behind the last one, which a steady counter never gives, counts as no time.
+    const std::uint64_t ticks = reading > timer.lastReading ? reading - timer.lastReading : 0;
     if (timer.frequency > 0) {
         const float frequency = static_cast<float>(timer.frequency);
         if (ticks > 0) {

@@ -13,7 +13,7 @@ struct FrameTimer {
 
 /// Measures one loop turn from a counter reading: frameTime in sixtieths of a second
 /// (exactly 1 on the first turn, and whenever the counter has no frequency) and the
-/// instantaneous frames per second.
+/// instantaneous frames per second. Any stall gives one large frameTime, without an upper bound.
 void measureFrame(FrameTimer& timer, std::uint64_t reading, float& frameTime,
                   float& framesPerSecond);
 

@@ -8,6 +8,7 @@
 #include "game/rules/controls.h"
 #include "game/rules/start.h"
 #include "game/rules/tick.h"
+#include "game/shell/desktop_window.h"
 #include "game/shell/gl_window.h"
 #include "game/shell/key_map.h"
 #include "game/shell/process_start.h"
@@ -25,37 +26,104 @@ void showError(const char* text) {
 SDL_Window* createWindow(const GameSettings& settings, int depthBits) {
     setGlWindowAttributes(depthBits);
     const int position = settings.settings.fullscreen ? 0 : SDL_WINDOWPOS_CENTERED;
+    // The player may resize the window; the picture keeps its shape inside it.
     return SDL_CreateWindow(windowTitle, position, position, settings.screenWidth,
-                            settings.screenHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+                            settings.screenHeight,
+                            SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
 }
 
+/// The picture of the chosen size in the largest rectangle of its shape the window has.
 void resizeToDrawable(Shell& shell) {
     int width = 0;
     int height = 0;
     SDL_GL_GetDrawableSize(shell.window, &width, &height);
-    resizeView(width, height);
+    setView(width, height, shell.settings.screenWidth, shell.settings.screenHeight);
 }
 
-/// Exclusive full screen at the game's resolution, keeping the desktop's depth and refresh.
-void enterFullscreen(Shell& shell) {
-    SDL_DisplayMode mode;
-    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
-        mode.w = shell.settings.screenWidth;
-        mode.h = shell.settings.screenHeight;
-        SDL_SetWindowDisplayMode(shell.window, &mode);
+/// The display's mode of exactly the chosen size, at the desktop's refresh rate where it has
+/// one there; false when the display offers no such mode.
+bool findChosenMode(const Shell& shell, SDL_DisplayMode& chosen) {
+    const int display = SDL_GetWindowDisplayIndex(shell.window);
+    SDL_DisplayMode desktop{};
+    SDL_GetDesktopDisplayMode(display, &desktop);
+    bool found = false;
+    const int count = SDL_GetNumDisplayModes(display);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode{};
+        if (SDL_GetDisplayMode(display, i, &mode) != 0 || mode.w != shell.settings.screenWidth ||
+            mode.h != shell.settings.screenHeight) {
+            continue;
+        }
+        if (!found || mode.refresh_rate == desktop.refresh_rate) {
+            chosen = mode;
+            found = true;
+        }
     }
-    // A display that cannot take the mode leaves the window at the origin, as it is.
-    SDL_SetWindowFullscreen(shell.window, SDL_WINDOW_FULLSCREEN);
+    return found;
+}
+
+/// Full screen: the display switched to the chosen mode where it offers exactly that mode;
+/// elsewhere (and under Wayland, which switches no modes) the window covers the desktop and
+/// the picture is scaled into it.
+void enterFullscreen(Shell& shell) {
+    SDL_DisplayMode mode{};
+    if (!windowIsManaged(shell.window)) {
+        // Nobody answers SDL's request on a bare X server: the window covers the display
+        // itself, as a pop-up at the origin did.
+        SDL_Rect bounds{};
+        SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(shell.window), &bounds);
+        SDL_GetWindowPosition(shell.window, &shell.windowedArea.x, &shell.windowedArea.y);
+        SDL_GetWindowSize(shell.window, &shell.windowedArea.w, &shell.windowedArea.h);
+        SDL_SetWindowPosition(shell.window, bounds.x, bounds.y);
+        SDL_SetWindowSize(shell.window, bounds.w, bounds.h);
+        SDL_RaiseWindow(shell.window);
+        shell.coveringByItself = true;
+    } else if (!(findChosenMode(shell, mode) &&
+                 SDL_SetWindowDisplayMode(shell.window, &mode) == 0 &&
+                 SDL_SetWindowFullscreen(shell.window, SDL_WINDOW_FULLSCREEN) == 0)) {
+        SDL_SetWindowFullscreen(shell.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
     SDL_ShowCursor(SDL_DISABLE);
     SDL_DisableScreenSaver();
     shell.fullscreenActive = true;
+    resizeToDrawable(shell); // the size change's event may come late, or not at all
+}
+
+void leaveFullscreen(Shell& shell) {
+    if (shell.coveringByItself) {
+        const SDL_Rect& area = shell.windowedArea;
+        SDL_SetWindowSize(shell.window, area.w, area.h);
+        SDL_SetWindowPosition(shell.window, area.x, area.y);
+        shell.coveringByItself = false;
+    } else {
+        SDL_SetWindowFullscreen(shell.window, 0);
+    }
+    SDL_ShowCursor(SDL_ENABLE);
+    SDL_EnableScreenSaver();
+    shell.fullscreenActive = false;
+    resizeToDrawable(shell);
+}
+
+/// F11 and Alt+Enter: for this game only, like S and F; nothing is written.
+void toggleFullscreen(Shell& shell) {
+    if (shell.fullscreenActive) {
+        leaveFullscreen(shell);
+    } else {
+        enterFullscreen(shell);
+    }
 }
 
 /// The window procedure: keys to the rules, size changes to the view, a close to the end.
 void handleEvent(Shell& shell, const SDL_Event& event) {
     switch (event.type) {
     case SDL_KEYDOWN: {
-        const int virtualKey = virtualKeyFor(event.key.keysym.sym);
+        if (isFullscreenToggle(event.key.keysym)) {
+            if (event.key.repeat == 0) {
+                toggleFullscreen(shell);
+            }
+            break;
+        }
+        const int virtualKey = virtualKeyFor(event.key.keysym);
         if (virtualKey >= 0) {
             handleGameKey(shell.game, virtualKey);
         }
@@ -114,11 +182,8 @@ RenderSettings renderSettingsOf(const GameSettings& game) {
 } // namespace
 
 bool ShellEffects::isKeyHeld(int virtualKey) {
-    const SDL_Scancode scancode = scancodeForArrow(virtualKey);
-    if (scancode == SDL_SCANCODE_UNKNOWN) {
-        return false;
-    }
-    return SDL_GetKeyboardState(nullptr)[scancode] != 0;
+    return isArrowHeld(SDL_GetKeyboardState(nullptr), static_cast<Uint16>(SDL_GetModState()),
+                       virtualKey);
 }
 
 void ShellEffects::playSound(SoundCue cue) {
@@ -153,6 +218,10 @@ bool startShell(Shell& shell) {
         return false;
     }
     resizeToDrawable(shell);
+    // The game reads no pointer and no text: such events are never queued.
+    SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    SDL_EventState(SDL_FINGERMOTION, SDL_IGNORE);
+    SDL_StopTextInput();
 
     const Settings& settings = shell.settings.settings;
     shell.game.effects = &shell.effects;
@@ -174,8 +243,12 @@ bool runLoopTurn(Shell& shell) {
     if (!shell.running) {
         return false;
     }
+    // Every event that is there at the start of the turn, so that none the game ignores (a
+    // pointer moving sends hundreds a second) can queue up ahead of a key; events that come
+    // in meanwhile wait for the next turn, so the turn always ends.
+    SDL_PumpEvents();
     SDL_Event event;
-    if (SDL_PollEvent(&event)) {
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
         handleEvent(shell, event);
         if (!shell.running) {
             return false; // the window went with this event; nothing is left to draw on

@@ -1,9 +1,10 @@
 // The game program's platform layer: window, GL context, loop turn, keys, sound, hand-back.
 //
 // Does: start-up in the game's order (settings, window and context, best score, picture,
-// full-screen switch, the start of the game with its seed), one loop turn that dispatches at
-// most one event and never waits, the window's destruction with the hand-back to the front end.
-// Does not: draw (the render library does) or decide anything about the game (the rules do).
+// full-screen switch, the start of the game with its seed), one loop turn that dispatches the
+// events pending at its start and never waits, the window's destruction with the hand-back to the
+// front end. Does not: draw (the render library does) or decide anything about the game (the rules
+// do).
 #pragma once
 
 #include "common/settings.h"
@@ -52,6 +53,10 @@ class Shell {
     std::string frontEndDirectory;
     bool running = false;
     bool fullscreenActive = false;
+    /// Full screen on a bare X server: the window sized to the display by the game itself,
+    /// and where it was before.
+    bool coveringByItself = false;
+    SDL_Rect windowedArea{};
 };
 
 /// Start-up: reads the settings, opens the window or full screen with its GL context, loads
@@ -59,7 +64,7 @@ class Shell {
 /// no window or context could be made (the error was shown; there is no hand-back).
 bool startShell(Shell& shell);
 
-/// One loop turn: at most one event, then draw, measure, poll, tick. False once the loop ends.
+/// One loop turn: the pending events, then draw, measure, poll, tick. False once the loop ends.
 bool runLoopTurn(Shell& shell);
 
 /// Destroys the window: releases GL, leaves full screen, starts the front end with the

@@ -35,16 +35,29 @@ TEST(FrameTimerTest, MeasuresTurnsInSixtiethsOfASecond) {
     }
 }
 
-TEST(FrameTimerTest, TicksAreTakenOnTheLowThirtyTwoBits) {
-    crv::FrameTimer timer;
-    timer.frequency = 6000000;
-    float frameTime = 0.0f;
-    float framesPerSecond = 0.0f;
-    crv::measureFrame(timer, 0xFFFFFFFFull - 49999, frameTime, framesPerSecond);
-    // The reading crosses 2^32: 100000 ticks all the same.
-    crv::measureFrame(timer, 0x100000000ull + 50000, frameTime, framesPerSecond);
-    EXPECT_FLOAT_EQ(frameTime, 1.0f);
-    EXPECT_FLOAT_EQ(framesPerSecond, 60.0f);
+TEST(FrameTimerTest, AStallOfAnyLengthIsOneLargeStep) {
+    // SDL's counter runs at 1 GHz here, where 32 bits of ticks last 4.295 s.
+    struct Case {
+        std::uint64_t ticks;
+        float frameTime;
+    };
+    const Case cases[] = {
+        {4300000000ull, 258.0f},
+        {10000000000ull, 600.0f},
+        {100000000000ull, 6000.0f},
+        {0x100000000ull + 16666667ull, 258.698f}, // just past the 32-bit wrap
+    };
+    for (const Case& c : cases) {
+        crv::FrameTimer timer;
+        timer.frequency = 1000000000;
+        float frameTime = 0.0f;
+        float framesPerSecond = 0.0f;
+        const std::uint64_t start = 0xFFFFFFF0ull; // each stall crosses 2^32
+        crv::measureFrame(timer, start, frameTime, framesPerSecond);
+        crv::measureFrame(timer, start + c.ticks, frameTime, framesPerSecond);
+        EXPECT_NEAR(frameTime, c.frameTime, c.frameTime * 1e-5f) << c.ticks;
+        EXPECT_NEAR(framesPerSecond, 1e9f / static_cast<float>(c.ticks), 1e-6f) << c.ticks;
+    }
 }
 
 TEST(FrameTimerTest, ACounterWithoutFrequencyGivesOneSixtieth) {

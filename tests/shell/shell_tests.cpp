@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -18,6 +19,31 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+
+namespace {
+std::atomic<long> allocationCount{0};
+}
+
+// As in the picture's allocation test: counted in the builds without AddressSanitizer, whose
+// own operator new meets this one inside the GL driver.
+#if !defined(__SANITIZE_ADDRESS__)
+#define CRV_COUNT_ALLOCATIONS 1
+
+void* operator new(std::size_t size) {
+    allocationCount.fetch_add(1, std::memory_order_relaxed);
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+#endif
 
 namespace {
 
@@ -56,6 +82,7 @@ class ShellTest : public ::testing::Test {
         SDL_Event event{};
         event.type = SDL_KEYDOWN;
         event.key.keysym.sym = symbol;
+        event.key.keysym.scancode = SDL_GetScancodeFromKey(symbol);
         event.key.windowID = SDL_GetWindowID(shell->window);
         SDL_PushEvent(&event);
     }
@@ -113,6 +140,59 @@ TEST_F(ShellTest, EscapeThenYHandsBackTheTruncatedScore) {
     EXPECT_EQ(shell->game.gameState, crv::Closed);
     EXPECT_EQ(shell->window, nullptr);
     EXPECT_EQ(handBack(), expectedHandBack(1, 1234));
+}
+
+TEST_F(ShellTest, AKeyBehindAFloodOfPointerEventsActsWithinTwoTurns) {
+    ASSERT_TRUE(crv::startShell(*shell));
+    crv::runLoopTurn(*shell);
+    // Moves, wheel turns and clicks a fast mouse sends over a few seconds, then Escape.
+    for (int i = 0; i < 6000; ++i) {
+        SDL_Event event{};
+        event.type = i % 3 == 0 ? SDL_MOUSEMOTION : i % 3 == 1 ? SDL_MOUSEWHEEL : SDL_MOUSEBUTTONUP;
+        event.motion.windowID = SDL_GetWindowID(shell->window);
+        event.motion.x = i % 640;
+        SDL_PushEvent(&event);
+    }
+    pushKey(SDLK_ESCAPE);
+    int turns = 0;
+    while (shell->game.gameState != crv::ConfirmQuit && turns < 2) {
+        ASSERT_TRUE(crv::runLoopTurn(*shell));
+        ++turns;
+    }
+    EXPECT_EQ(shell->game.gameState, crv::ConfirmQuit) << "after " << turns << " turns";
+    EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT), 0);
+}
+
+TEST_F(ShellTest, LoopTurnsAllocateNothingWhateverArrives) {
+#if !defined(CRV_COUNT_ALLOCATIONS)
+    GTEST_SKIP() << "allocations are counted in the builds without AddressSanitizer";
+#endif
+    ASSERT_TRUE(crv::startShell(*shell));
+    // Turns of every kind: keys, a pointer flood, a resized window, full screen and back.
+    const auto busyTurns = [this] {
+        for (int i = 0; i < 40; ++i) {
+            SDL_Event event{};
+            event.type = i % 2 == 0 ? SDL_MOUSEMOTION : SDL_MOUSEBUTTONDOWN;
+            event.button.windowID = SDL_GetWindowID(shell->window);
+            SDL_PushEvent(&event);
+            const SDL_Keycode keys[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_p, SDLK_p};
+            if (i % 8 < 5) {
+                pushKey(keys[i % 8]);
+            }
+            if (i == 10) {
+                SDL_SetWindowSize(shell->window, 800, 500);
+            }
+            if (i == 20 || i == 30) {
+                pushKey(SDLK_F11);
+            }
+            ASSERT_TRUE(crv::runLoopTurn(*shell));
+        }
+        SDL_SetWindowSize(shell->window, 512, 384);
+    };
+    busyTurns(); // lets SDL and the GL build what they keep
+    const long before = allocationCount.load();
+    busyTurns();
+    EXPECT_EQ(allocationCount.load() - before, 0);
 }
 
 TEST_F(ShellTest, ClosingTheWindowHandsBackTheScoreSoFarInItsMode) {
@@ -188,20 +268,85 @@ TEST_F(ShellTest, WithoutCueFilesEveryCueIsTheBeepInTheDevicesOwnFormat) {
     crv::closeSoundCues(cues);
 }
 
-TEST(KeyMapTest, GameKeysMapToTheirVirtualKeyCodes) {
+SDL_Keysym keyOf(SDL_Keycode symbol, SDL_Scancode scancode, Uint16 modifiers = KMOD_NONE) {
+    SDL_Keysym key{};
+    key.sym = symbol;
+    key.scancode = scancode;
+    key.mod = modifiers;
+    return key;
+}
+
+TEST(KeyMapTest, KeysCountAsWindowsReportsThem) {
     const struct {
-        SDL_Keycode symbol;
+        const char* what;
+        SDL_Keysym key;
         int code;
     } cases[] = {
-        {SDLK_ESCAPE, 27}, {SDLK_LEFT, 37},  {SDLK_UP, 38},     {SDLK_RIGHT, 39}, {SDLK_DOWN, 40},
-        {SDLK_f, 70},      {SDLK_n, 78},     {SDLK_p, 80},      {SDLK_s, 83},     {SDLK_y, 89},
-        {SDLK_a, -1},      {SDLK_SPACE, -1}, {SDLK_RETURN, -1},
+        {"Escape", keyOf(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE), 27},
+        {"Left", keyOf(SDLK_LEFT, SDL_SCANCODE_LEFT), 37},
+        {"Up", keyOf(SDLK_UP, SDL_SCANCODE_UP), 38},
+        {"Right", keyOf(SDLK_RIGHT, SDL_SCANCODE_RIGHT), 39},
+        {"Down", keyOf(SDLK_DOWN, SDL_SCANCODE_DOWN), 40},
+        {"US f", keyOf(SDLK_f, SDL_SCANCODE_F), 70},
+        {"US n", keyOf(SDLK_n, SDL_SCANCODE_N), 78},
+        {"US p", keyOf(SDLK_p, SDL_SCANCODE_P), 80},
+        {"US s", keyOf(SDLK_s, SDL_SCANCODE_S), 83},
+        {"US y", keyOf(SDLK_y, SDL_SCANCODE_Y), 89},
+        {"Shift+p", keyOf(SDLK_p, SDL_SCANCODE_P, KMOD_LSHIFT), 80},
+        {"Caps Lock p", keyOf(SDLK_p, SDL_SCANCODE_P, KMOD_CAPS), 80},
+        // German: y and z swap places; the letter counts, not the place.
+        {"German y on US z", keyOf(SDLK_y, SDL_SCANCODE_Z), 89},
+        {"German z on US y", keyOf(SDLK_z, SDL_SCANCODE_Y), -1},
+        // French: a on US q, and a comma where US has m.
+        {"French a on US q", keyOf(SDLK_a, SDL_SCANCODE_Q), -1},
+        {"a comma on US s", keyOf(SDLK_COMMA, SDL_SCANCODE_S), -1},
+        // Russian and Greek letters count as the US letter at their place.
+        {"Russian ze on US p", keyOf(0x0437, SDL_SCANCODE_P), 80},
+        {"Russian en on US y", keyOf(0x043D, SDL_SCANCODE_Y), 89},
+        {"Russian te on US n", keyOf(0x0442, SDL_SCANCODE_N), 78},
+        {"Russian yery on US s", keyOf(0x044B, SDL_SCANCODE_S), 83},
+        {"Russian a on US f", keyOf(0x0430, SDL_SCANCODE_F), 70},
+        {"Russian shift+ze", keyOf(0x0437, SDL_SCANCODE_P, KMOD_RSHIFT | KMOD_CAPS), 80},
+        {"Greek pi on US p", keyOf(0x03C0, SDL_SCANCODE_P), 80},
+        {"Russian kha on US [", keyOf(0x0445, SDL_SCANCODE_LEFTBRACKET), -1},
+        // The keypad's arrows while NumLock is off; its digits while it is on.
+        {"keypad 4", keyOf(SDLK_KP_4, SDL_SCANCODE_KP_4), 37},
+        {"keypad 8", keyOf(SDLK_KP_8, SDL_SCANCODE_KP_8), 38},
+        {"keypad 6", keyOf(SDLK_KP_6, SDL_SCANCODE_KP_6), 39},
+        {"keypad 2", keyOf(SDLK_KP_2, SDL_SCANCODE_KP_2), 40},
+        {"keypad 4, NumLock", keyOf(SDLK_KP_4, SDL_SCANCODE_KP_4, KMOD_NUM), -1},
+        {"keypad 2, NumLock", keyOf(SDLK_KP_2, SDL_SCANCODE_KP_2, KMOD_NUM), -1},
+        {"keypad 5", keyOf(SDLK_KP_5, SDL_SCANCODE_KP_5), -1},
+        {"US a", keyOf(SDLK_a, SDL_SCANCODE_A), -1},
+        {"space", keyOf(SDLK_SPACE, SDL_SCANCODE_SPACE), -1},
+        {"Return", keyOf(SDLK_RETURN, SDL_SCANCODE_RETURN), -1},
+        {"F11", keyOf(SDLK_F11, SDL_SCANCODE_F11), -1},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(crv::virtualKeyFor(c.symbol), c.code) << c.symbol;
+        EXPECT_EQ(crv::virtualKeyFor(c.key), c.code) << c.what;
     }
-    EXPECT_EQ(crv::scancodeForArrow(crv::KeyDown), SDL_SCANCODE_DOWN);
-    EXPECT_EQ(crv::scancodeForArrow(crv::KeyP), SDL_SCANCODE_UNKNOWN);
+}
+
+TEST(KeyMapTest, HeldArrowsIncludeTheKeypadWhileNumLockIsOff) {
+    Uint8 state[SDL_NUM_SCANCODES] = {};
+    EXPECT_FALSE(crv::isArrowHeld(state, KMOD_NONE, crv::KeyDown));
+    state[SDL_SCANCODE_DOWN] = 1;
+    EXPECT_TRUE(crv::isArrowHeld(state, KMOD_NUM, crv::KeyDown));
+    state[SDL_SCANCODE_DOWN] = 0;
+    state[SDL_SCANCODE_KP_4] = 1;
+    EXPECT_TRUE(crv::isArrowHeld(state, KMOD_NONE, crv::KeyLeft));
+    EXPECT_FALSE(crv::isArrowHeld(state, KMOD_NUM, crv::KeyLeft));
+    EXPECT_FALSE(crv::isArrowHeld(state, KMOD_NONE, crv::KeyRight));
+    state[SDL_SCANCODE_P] = 1;
+    EXPECT_FALSE(crv::isArrowHeld(state, KMOD_NONE, crv::KeyP)); // only arrows are polled
+}
+
+TEST(KeyMapTest, F11AndAltEnterSwitchFullScreen) {
+    EXPECT_TRUE(crv::isFullscreenToggle(keyOf(SDLK_F11, SDL_SCANCODE_F11)));
+    EXPECT_TRUE(crv::isFullscreenToggle(keyOf(SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT)));
+    EXPECT_TRUE(crv::isFullscreenToggle(keyOf(SDLK_KP_ENTER, SDL_SCANCODE_KP_ENTER, KMOD_RALT)));
+    EXPECT_FALSE(crv::isFullscreenToggle(keyOf(SDLK_RETURN, SDL_SCANCODE_RETURN)));
+    EXPECT_FALSE(crv::isFullscreenToggle(keyOf(SDLK_f, SDL_SCANCODE_F, KMOD_LALT)));
 }
 
 } // namespace
