@@ -129,6 +129,17 @@ void handleEvent(Shell& shell, const SDL_Event& event) {
         }
         break;
     }
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERAXISMOTION: {
+        const int virtualKey =
+            handleGamepadEvent(shell.gamepads, event, shell.game.gameState == ConfirmQuit);
+        if (virtualKey >= 0) {
+            handleGameKey(shell.game, virtualKey);
+        }
+        break;
+    }
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
             resizeToDrawable(shell);
@@ -182,6 +193,9 @@ RenderSettings renderSettingsOf(const GameSettings& game) {
 } // namespace
 
 bool ShellEffects::isKeyHeld(int virtualKey) {
+    if (isGamepadHeld(shell.gamepads, virtualKey)) {
+        return true;
+    }
     return isArrowHeld(SDL_GetKeyboardState(nullptr), static_cast<Uint16>(SDL_GetModState()),
                        virtualKey);
 }
@@ -199,6 +213,8 @@ bool startShell(Shell& shell) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         return false;
     }
+    // Pads are a bonus: where SDL cannot reach them the game plays from the keyboard alone.
+    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
 
     // A driver without a 32-bit depth buffer gets the nearest it has.
     shell.window = createWindow(shell.settings, 32);
@@ -278,6 +294,7 @@ void stopShell(Shell& shell) {
     }
     shell.running = false;
     closeSoundCues(shell.sound);
+    closeGamepads(shell.gamepads);
     SDL_Quit();
 }
 

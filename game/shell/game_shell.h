@@ -11,6 +11,7 @@
 #include "game/render/frame.h"
 #include "game/rules/game.h"
 #include "game/shell/frame_timer.h"
+#include "game/shell/gamepads.h"
 #include "game/shell/sound_cues.h"
 
 #include <SDL.h>
@@ -48,6 +49,7 @@ class Shell {
     SDL_Window* window = nullptr;
     SDL_GLContext context = nullptr;
     SoundCues sound;
+    Gamepads gamepads;
     ShellEffects effects;
     /// Where the front end is looked for first; the game program's own directory.
     std::string frontEndDirectory;

@@ -64,7 +64,7 @@ TEST_F(SceneTest, TheCopiedWallDrawsTheSameFrameAsTheDrawnOne) {
                 return drawAndRead(*picture);
             };
             const auto afterChange = drawAgain(); // the picture kept before is not this view's
-            drawAgain(); // the second frame for a view keeps its wall
+            drawAgain();                          // the second frame for a view keeps its wall
             const auto copied = drawAgain();
             EXPECT_TRUE(picture->wall.valid);
             picture->wall.valid = false;

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -19,31 +18,6 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
-
-namespace {
-std::atomic<long> allocationCount{0};
-}
-
-// As in the picture's allocation test: counted in the builds without AddressSanitizer, whose
-// own operator new meets this one inside the GL driver.
-#if !defined(__SANITIZE_ADDRESS__)
-#define CRV_COUNT_ALLOCATIONS 1
-
-void* operator new(std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-#endif
 
 namespace {
 
@@ -161,38 +135,6 @@ TEST_F(ShellTest, AKeyBehindAFloodOfPointerEventsActsWithinTwoTurns) {
     }
     EXPECT_EQ(shell->game.gameState, crv::ConfirmQuit) << "after " << turns << " turns";
     EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT), 0);
-}
-
-TEST_F(ShellTest, LoopTurnsAllocateNothingWhateverArrives) {
-#if !defined(CRV_COUNT_ALLOCATIONS)
-    GTEST_SKIP() << "allocations are counted in the builds without AddressSanitizer";
-#endif
-    ASSERT_TRUE(crv::startShell(*shell));
-    // Turns of every kind: keys, a pointer flood, a resized window, full screen and back.
-    const auto busyTurns = [this] {
-        for (int i = 0; i < 40; ++i) {
-            SDL_Event event{};
-            event.type = i % 2 == 0 ? SDL_MOUSEMOTION : SDL_MOUSEBUTTONDOWN;
-            event.button.windowID = SDL_GetWindowID(shell->window);
-            SDL_PushEvent(&event);
-            const SDL_Keycode keys[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_p, SDLK_p};
-            if (i % 8 < 5) {
-                pushKey(keys[i % 8]);
-            }
-            if (i == 10) {
-                SDL_SetWindowSize(shell->window, 800, 500);
-            }
-            if (i == 20 || i == 30) {
-                pushKey(SDLK_F11);
-            }
-            ASSERT_TRUE(crv::runLoopTurn(*shell));
-        }
-        SDL_SetWindowSize(shell->window, 512, 384);
-    };
-    busyTurns(); // lets SDL and the GL build what they keep
-    const long before = allocationCount.load();
-    busyTurns();
-    EXPECT_EQ(allocationCount.load() - before, 0);
 }
 
 TEST_F(ShellTest, ClosingTheWindowHandsBackTheScoreSoFarInItsMode) {

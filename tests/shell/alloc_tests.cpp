@@ -1,0 +1,113 @@
+// No loop turn allocates: turns with keys, a pointer flood, a resized window, full screen, and
+// pads pressed, moved, plugged in and pulled ask nothing of the heap.
+#include "pad_fixture.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<long> allocationCount{0};
+}
+
+// AddressSanitizer's own operator new meets this one inside the GL driver's libraries and
+// reports a mismatch, so the count is taken in the builds without it.
+#if !defined(__SANITIZE_ADDRESS__)
+#define CRV_COUNT_ALLOCATIONS 1
+
+// Counts this program's C++ allocations; SDL's and Mesa's own C allocations are not ours.
+void* operator new(std::size_t size) {
+    allocationCount.fetch_add(1, std::memory_order_relaxed);
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+#endif
+
+namespace {
+
+using crv::testing::PadTest;
+
+TEST_F(PadTest, LoopTurnsWithPadEventsAllocateNothing) {
+#if !defined(CRV_COUNT_ALLOCATIONS)
+    GTEST_SKIP() << "allocations are counted in the builds without AddressSanitizer";
+#endif
+    SDL_Joystick* pad = plugPad();
+    ASSERT_TRUE(crv::startShell(*shell));
+    settle();
+    for (int round = 0; round < 2; ++round) {
+        freshPiece();
+        const long before = allocationCount.load();
+        SDL_Joystick* second = plugPad();
+        settle();
+        tap(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+        tap(second, SDL_CONTROLLER_BUTTON_A);
+        SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, 30000);
+        SDL_JoystickSetVirtualButton(second, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
+        for (int i = 0; i < 20; ++i) {
+            SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX,
+                                       static_cast<Sint16>(i % 2 == 0 ? -30000 : 0));
+            settle();
+        }
+        SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, 0);
+        tap(pad, SDL_CONTROLLER_BUTTON_START);
+        tap(pad, SDL_CONTROLLER_BUTTON_START);
+        unplugPad(second);
+        settle();
+        if (round == 1) { // the first round lets the GL and SDL build what they keep
+            EXPECT_EQ(allocationCount.load() - before, 0);
+        }
+        EXPECT_EQ(openPads(), 1);
+        EXPECT_EQ(shell->game.gameState, crv::Playing);
+    }
+}
+
+TEST_F(PadTest, LoopTurnsOfKeysPointerResizingAndFullScreenAllocateNothing) {
+#if !defined(CRV_COUNT_ALLOCATIONS)
+    GTEST_SKIP() << "allocations are counted in the builds without AddressSanitizer";
+#endif
+    ASSERT_TRUE(crv::startShell(*shell));
+    // Turns of every kind: keys, a pointer flood, a resized window, full screen and back.
+    const auto pushKey = [this](SDL_Keycode symbol) {
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.keysym.sym = symbol;
+        event.key.keysym.scancode = SDL_GetScancodeFromKey(symbol);
+        event.key.windowID = SDL_GetWindowID(shell->window);
+        SDL_PushEvent(&event);
+    };
+    const auto busyTurns = [this, &pushKey] {
+        for (int i = 0; i < 40; ++i) {
+            SDL_Event event{};
+            event.type = i % 2 == 0 ? SDL_MOUSEMOTION : SDL_MOUSEBUTTONDOWN;
+            event.button.windowID = SDL_GetWindowID(shell->window);
+            SDL_PushEvent(&event);
+            const SDL_Keycode keys[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_p, SDLK_p};
+            if (i % 8 < 5) {
+                pushKey(keys[i % 8]);
+            }
+            if (i == 10) {
+                SDL_SetWindowSize(shell->window, 800, 500);
+            }
+            if (i == 20 || i == 30) {
+                pushKey(SDLK_F11);
+            }
+            ASSERT_TRUE(crv::runLoopTurn(*shell));
+        }
+        SDL_SetWindowSize(shell->window, 512, 384);
+    };
+    busyTurns(); // lets SDL and the GL build what they keep
+    const long before = allocationCount.load();
+    busyTurns();
+    EXPECT_EQ(allocationCount.load() - before, 0);
+}
+
+} // namespace
