@@ -87,8 +87,8 @@ int handleStick(Gamepads& gamepads, const SDL_ControllerAxisEvent& motion) {
     if (Gamepad* pad = padWithId(gamepads, motion.which)) {
         pushed = moveStick(*pad, motion.axis, motion.value);
     }
-    // A moving stick sends far more events than the loop's one a turn takes, and the waiting
-    // ones would hold back every key behind them: they go, and each stick is read as it is now.
+    // A moving stick sends an event for every step; those still waiting say less than the
+    // sticks do now, so they go and each stick is read as it is.
     SDL_FlushEvent(SDL_CONTROLLERAXISMOTION);
     SDL_FlushEvent(SDL_JOYAXISMOTION);
     for (Gamepad& pad : gamepads.pads) {
