@@ -12,6 +12,7 @@
 #include "game/shell/key_map.h"
 #include "game/shell/process_start.h"
 #include "game/shell/start_checks.h"
+#include "game/shell/window_identity.h"
 
 namespace crv {
 
@@ -157,6 +158,7 @@ bool startShell(Shell& shell) {
         releaseWindow(shell);
         return false;
     }
+    setWindowIcon(shell.window);
     resizeToDrawable(shell);
 
     const Settings& settings = shell.settings.settings;
@@ -216,6 +218,7 @@ void stopShell(Shell& shell) {
 int runGame() {
     static Shell shell; // one per run, and too large for comfort on the stack
     shell.frontEndDirectory = executableDirectory();
+    nameGameWindows();
     if (!startShell(shell)) {
         stopShell(shell);
         return startFailedStatus;
