@@ -32,6 +32,9 @@ constexpr ImageFile panelImageFile = {"glback.tga", 256, 256};
 constexpr ImageFile backgroundImageFile = {"bgpic.tga", 1024, 768};
 constexpr int backgroundTileSize = 256;
 constexpr ImageFile fontImageFile = {"charset.tga", 256, 128};
+/// The game window's icon: the front end's icon on an exact black ground, which the game
+/// makes transparent.
+constexpr ImageFile gameIconFile = {"crvicon.tga", 64, 64};
 
 constexpr int soundFileCount = 4;
 /// The sound cues' files, in the order of the rules' SoundCue.

@@ -12,16 +12,14 @@
 #include "game/shell/gl_window.h"
 #include "game/shell/key_map.h"
 #include "game/shell/process_start.h"
+#include "game/shell/start_checks.h"
+#include "game/shell/window_identity.h"
 
 namespace crv {
 
 namespace {
 
 const char* const windowTitle = "Corvanth v1.5";
-
-void showError(const char* text) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Error", text, nullptr);
-}
 
 SDL_Window* createWindow(const GameSettings& settings, int depthBits) {
     setGlWindowAttributes(depthBits);
@@ -211,28 +209,37 @@ void ShellEffects::destroyWindow() {
 bool startShell(Shell& shell) {
     shell.settings = readGameSettings();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        reportStartFailure("cannot open the game's window", SDL_GetError());
+        return false;
+    }
+    if (!driverShowsWindows(SDL_GetCurrentVideoDriver(), SDL_GetHint(SDL_HINT_VIDEODRIVER))) {
+        reportStartFailure("cannot open the game's window: no display (none reached through "
+                           "DISPLAY or WAYLAND_DISPLAY)",
+                           nullptr);
         return false;
     }
     // Pads are a bonus: where SDL cannot reach them the game plays from the keyboard alone.
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
 
+    beginWindowCreation();
     // A driver without a 32-bit depth buffer gets the nearest it has.
     shell.window = createWindow(shell.settings, 32);
     if (shell.window == nullptr) {
         shell.window = createWindow(shell.settings, 24);
     }
     if (shell.window == nullptr) {
-        showError("ChoosePixelFormat failed");
+        showStartError("ChoosePixelFormat failed");
         return false;
     }
     shell.timer.frequency = static_cast<std::int64_t>(SDL_GetPerformanceFrequency());
     shell.context = SDL_GL_CreateContext(shell.window);
-    if (shell.context == nullptr) {
-        showError("SetPixelFormat failed");
-        SDL_DestroyWindow(shell.window);
-        shell.window = nullptr;
+    // A context made despite an X error is not trusted: the driver is broken.
+    if (shell.context == nullptr || !windowCreated(shell.window)) {
+        showStartError("SetPixelFormat failed");
+        releaseWindow(shell);
         return false;
     }
+    setWindowIcon(shell.window);
     resizeToDrawable(shell);
     // The game reads no pointer and no text: such events are never queued.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
@@ -301,9 +308,10 @@ void stopShell(Shell& shell) {
 int runGame() {
     static Shell shell; // one per run, and too large for comfort on the stack
     shell.frontEndDirectory = executableDirectory();
+    nameGameWindows();
     if (!startShell(shell)) {
         stopShell(shell);
-        return 0;
+        return startFailedStatus;
     }
     while (runLoopTurn(shell)) {
     }

@@ -62,8 +62,9 @@ class Shell {
 };
 
 /// Start-up: reads the settings, opens the window or full screen with its GL context, loads
-/// the best score, sets up the picture, and starts the game with its seed. False when
-/// no window or context could be made (the error was shown; there is no hand-back).
+/// the best score, sets up the picture, and starts the game with its seed. False, with the
+/// reason on standard error and no hand-back, when there is no display to show the game on
+/// or no window or context could be made (those two also in the "Error" box).
 bool startShell(Shell& shell);
 
 /// One loop turn: the pending events, then draw, measure, poll, tick. False once the loop ends.
@@ -76,7 +77,8 @@ void destroyGameWindow(Shell& shell);
 /// Releases everything start-up took, without a hand-back.
 void stopShell(Shell& shell);
 
-/// The whole program: start-up, the loop, the end. Returns the exit status.
+/// The whole program: start-up, the loop, the end. Returns the exit status: 0 after a game,
+/// `startFailedStatus` when start-up failed.
 int runGame();
 
 } // namespace crv

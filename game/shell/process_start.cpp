@@ -26,15 +26,21 @@ bool startDetached(const std::string& program, const char* const* arguments, int
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
     posix_spawnattr_setpgroup(&attributes, 0);
+    // Only the standard streams go along: the game's own files (the disk-audio output, its
+    // devices) are nothing of the front end's, and would stay open as long as it runs.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
 
     pid_t child = 0;
     int result = -1;
     const std::string local = preferredDirectory + program;
     if (!preferredDirectory.empty() && access(local.c_str(), X_OK) == 0) {
-        result = posix_spawn(&child, local.c_str(), nullptr, &attributes, argv.data(), environ);
+        result = posix_spawn(&child, local.c_str(), &actions, &attributes, argv.data(), environ);
     } else {
-        result = posix_spawnp(&child, program.c_str(), nullptr, &attributes, argv.data(), environ);
+        result = posix_spawnp(&child, program.c_str(), &actions, &attributes, argv.data(), environ);
     }
+    posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     return result == 0;
 }

@@ -5,8 +5,9 @@
 
 namespace crv {
 
-/// Starts `program` with `arguments` (argv[1..]) without waiting. Looks first in
-/// `preferredDirectory`, then on PATH. False when it could not be started.
+/// Starts `program` with `arguments` (argv[1..]) without waiting, handing it standard input,
+/// output and error and no other descriptor. Looks first in `preferredDirectory`, then on
+/// PATH. False when it could not be started.
 bool startDetached(const std::string& program, const char* const* arguments, int argumentCount,
                    const std::string& preferredDirectory);
 

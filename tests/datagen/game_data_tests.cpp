@@ -26,6 +26,7 @@ std::vector<crv::ImageFile> gameImages() {
     images.push_back(crv::panelImageFile);
     images.push_back(crv::backgroundImageFile);
     images.push_back(crv::fontImageFile);
+    images.push_back(crv::gameIconFile);
     return images;
 }
 
@@ -294,6 +295,34 @@ TEST(FrontendPictures, PngsOfTheSizesTheDialogsShow) {
             EXPECT_EQ(alphaAt(0, 0), 0);
         }
     }
+}
+
+TEST(GameIcon, TheFrontEndsIconOfItsSizeWithTheGroundExactBlack) {
+    const auto icon = std::find_if(
+        std::begin(crv::iconFiles), std::end(crv::iconFiles), [](const crv::PictureFile& p) {
+            return p.width == crv::gameIconFile.width && p.height == crv::gameIconFile.height;
+        });
+    ASSERT_NE(icon, std::end(crv::iconFiles)) << "the front end has an icon of the game's size";
+    const auto png = datatest::decodePng(datatest::readBytes(frontendDir + "/" + icon->name));
+    ASSERT_TRUE(png.valid);
+    const auto tga = loadTga(crv::gameIconFile);
+    ASSERT_FALSE(tga.empty());
+    int ground = 0;
+    for (std::size_t i = 0; i < tga.size() / 3; ++i) {
+        const std::uint8_t* front = &png.rgba[i * 4];
+        const std::uint8_t* game = &tga[i * 3];
+        const bool black = game[0] == 0 && game[1] == 0 && game[2] == 0;
+        if (front[3] < 128) {
+            ASSERT_TRUE(black) << "pixel " << i << " shows through on the desktop";
+            ++ground;
+        } else if (front[0] == 0 && front[1] == 0 && front[2] == 0) {
+            ASSERT_FALSE(black) << "pixel " << i << " of the piece would be taken for ground";
+        } else {
+            ASSERT_TRUE(std::equal(game, game + 3, front)) << "pixel " << i;
+        }
+    }
+    EXPECT_GT(ground, 0);
+    EXPECT_LT(ground, static_cast<int>(tga.size() / 3) / 2) << "the piece fills the middle";
 }
 
 TEST(Generator, SameBytesOnEveryRunAndAsTheBuildMade) {

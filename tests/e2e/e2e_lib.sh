@@ -71,13 +71,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a display number it picks itself; the programs' sound goes to a file.
+# Starts Xvfb on a display number it picks itself, with any further options given; the
+# programs' sound goes to a file.
 start_x_server() {
     local display_file
     display_file=$(mktemp)
     # -noreset: a server that resets when its last client leaves refuses the front end the game
     # starts just as the game's own connection closes.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset "$@" 3>"$display_file" 2>/dev/null &
     XVFB_PID=$!
     for _ in $(seq 1 100); do
         [ -s "$display_file" ] && break

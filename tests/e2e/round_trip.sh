@@ -24,10 +24,23 @@ games_played_text 7 3 >nrgames.dat
 step "Enter on the main menu plays"
 "$RUN_DIR/corvanth" >>"$WORK_DIR/programs.log" 2>&1 &
 menu=$(wait_program_window corvanth "Corvanth v1.5")
+menu_class=$(xprop -id "$menu" WM_CLASS)
 keys_to "$menu" Return
 game=$(wait_program_window crvmain "Corvanth v1.5")
 wait_process_gone corvanth
 expect_file corvanth.cfg default_settings_text 1
+
+step "the game's window has the front end's window class and the game's icon"
+[[ $menu_class == *'"corvanth", "corvanth"' ]] || fail "the menu's $menu_class"
+game_class=$(xprop -id "$game" WM_CLASS)
+[ "$game_class" = "$menu_class" ] || fail "the game's $game_class, the menu's $menu_class"
+# Width, height, then ARGB pixels row by row: a transparent corner, an opaque middle.
+icon=$(xprop -id "$game" -notype 32c _NET_WM_ICON)
+read -r -a values <<<"$(echo "${icon#*= }" | tr -d ,)"
+[ "${values[0]:-}" = 64 ] && [ "${values[1]:-}" = 64 ] || fail "icon: ${icon:0:80}"
+(( ${#values[@]} == 2 + 64 * 64 )) || fail "icon of ${#values[@]} values"
+(( values[2] >> 24 == 0 )) || fail "the icon's corner is not transparent"
+(( values[2 + 32 * 64 + 32] >> 24 == 255 )) || fail "the icon's middle is not opaque"
 
 step "steer and drop pieces"
 focus_window "$game"

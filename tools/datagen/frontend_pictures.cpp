@@ -189,4 +189,22 @@ std::vector<Image> makeIcons(const std::vector<int>& sizes) {
     return icons;
 }
 
+Image onBlackGround(const Image& icon) {
+    // The darkest step above black, for the few pixels of the piece that would read as ground.
+    constexpr float nearBlack = 1.0f / 255;
+    Image result(icon.width, icon.height, {0, 0, 0, 1});
+    for (std::size_t i = 0; i < icon.pixels.size(); ++i) {
+        const Color& p = icon.pixels[i];
+        if (toByte(p.a) < 128) {
+            continue;
+        }
+        Color color = {p.r, p.g, p.b, 1};
+        if (toByte(color.r) == 0 && toByte(color.g) == 0 && toByte(color.b) == 0) {
+            color.b = nearBlack;
+        }
+        result.pixels[i] = color;
+    }
+    return result;
+}
+
 } // namespace crv::datagen

@@ -18,4 +18,8 @@ Image makeAboutPicture();
 /// A 2 x 2 piece seen from the front on a transparent ground, one square image per size.
 std::vector<Image> makeIcons(const std::vector<int>& sizes);
 
+/// An icon for a file without alpha: each pixel at least half covered in its own colour, kept
+/// off exact black, and exact black for the ground that shows through.
+Image onBlackGround(const Image& icon);
+
 } // namespace crv::datagen

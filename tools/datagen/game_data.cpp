@@ -43,7 +43,10 @@ bool makePictures(const FontPaths& fonts, Pictures& pictures, std::string& error
     for (const PictureFile& icon : iconFiles) {
         iconSizes.push_back(icon.width); // square
     }
+    iconSizes.push_back(gameIconFile.width); // drawn with the others, so it is the same picture
     pictures.icons = makeIcons(iconSizes);
+    pictures.gameIcon = onBlackGround(pictures.icons.back());
+    pictures.icons.pop_back();
     return true;
 }
 
@@ -55,6 +58,7 @@ GameData encodeGameData(const Pictures& pictures) {
     data.gameFiles.push_back({panelImageFile.name, encodeTga(pictures.panel)});
     data.gameFiles.push_back({backgroundImageFile.name, encodeTga(pictures.background)});
     data.gameFiles.push_back({fontImageFile.name, encodeTga(pictures.fontSheet)});
+    data.gameFiles.push_back({gameIconFile.name, encodeTga(pictures.gameIcon)});
     for (int i = 0; i < soundFileCount; ++i) {
         data.gameFiles.push_back({soundCueFiles[i], encodeWav(cueSounds[i](), soundSampleRate)});
     }
@@ -196,6 +200,7 @@ bool makeContactSheet(const Pictures& pictures, const FontPaths& fonts, Image& s
     for (std::size_t i = 0; i < pictures.icons.size(); ++i) {
         layout.place(pictures.icons[i], "icon " + std::to_string(iconFiles[i].width));
     }
+    layout.place(pictures.gameIcon, stem(gameIconFile.name));
     return true;
 }
 

@@ -25,6 +25,7 @@ struct Pictures {
     Image title;
     Image about;
     std::vector<Image> icons; // one per entry of `iconFiles`
+    Image gameIcon;           // `gameIconFile`: the same picture on a black ground
 };
 
 struct DataFile {

@@ -1,4 +1,4 @@
-// The picture reaching into the shell, past it and onto other platforms.
+// The picture reaching into the shell, past it and onto other platforms, Xlib included.
 #include "game/render/frame.h"
 
 #include "../shell/key_map.h"
@@ -9,3 +9,4 @@
 #include <GL/gl.h>
 #include <QtCore/QString>
 #include <SDL2/SDL.h>
+#include <X11/Xlib.h>
