@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv, argv + argc);
     QApplication app(argc, argv);
     QApplication::setWindowIcon(crv::applicationIcon());
-    // The menu entry's id: Wayland's app id and the window class under X, so a desktop
-    // ties the windows to the entry and its icon.
+    // The menu entry's id, Wayland's app id, so a desktop ties the windows to the entry and
+    // its icon; under X the program's name, "corvanth", is the window class the entry names.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvanth.Corvanth"));
     // crvmain lies beside this program, in whatever directory it was installed or built.
     return crv::runFrontEnd(arguments, QCoreApplication::applicationDirPath());

@@ -12,7 +12,10 @@ const char* const usageText =
     "swing.scr or static.scr and its pictures and sounds from the working directory.\n"
     "Keys: Left, Right slide the piece; Up turns its colours; Down speeds up its fall;\n"
     "P pauses; Esc asks to quit (Y ends the game, N or Esc goes on); F shows the frame rate;\n"
-    "S turns the sound on or off.\n";
+    "S turns the sound on or off; F11 or Alt+Enter switches between window and full\n"
+    "screen. A gamepad plays too: D-pad or left stick steers, D-pad up or A turns, Start\n"
+    "pauses, Back asks to quit (A ends the game, B goes on).\n"
+    "Exit status: 0 after a game, 1 when no window could be opened.\n";
 
 } // namespace
 
