@@ -4,6 +4,7 @@
 #include "data/assets.h"
 #include "game/rules/controls.h"
 #include "game/rules/game.h"
+#include "game/rules/playfield_text.h"
 #include "game/rules/start.h"
 #include "game/rules/tick.h"
 
@@ -68,16 +69,6 @@ std::string formatFloat(float value) {
     return text;
 }
 
-char cellSymbol(std::int32_t cell) {
-    if (cell > 0) {
-        return static_cast<char>('0' + cell);
-    }
-    if (cell < 0) {
-        return static_cast<char>('A' - 1 - cell);
-    }
-    return '.';
-}
-
 void dumpState(const Game& game, std::vector<std::string>& events, std::ostream& out) {
     const FallingPiece& piece = game.fallingPiece;
     out << "state " << game.gameState << " saved " << game.savedState << " score "
@@ -106,11 +97,7 @@ void dumpState(const Game& game, std::vector<std::string>& events, std::ostream&
     out << '\n';
     events.clear();
     for (int row = 0; row < rowCount; ++row) {
-        std::string line(columnCount, '.');
-        for (int column = 0; column < columnCount; ++column) {
-            line[column] = cellSymbol(game.playfield.at(column, row));
-        }
-        out << line << '\n';
+        out << playfieldRowText(game, row) << '\n';
     }
     out << "end\n";
 }
