@@ -221,10 +221,11 @@ message_pixels() {
 }
 
 # Succeeds once the window shows a picture other than the one in the reference file, which
-# then holds the new one.
+# then holds the new one. Uncompressed, and with time to spare, because a large window's
+# screenshot on a busy machine can take seconds.
 picture_changed() {
-    local window=$1 reference=$2 shot=$WORK_DIR/changed.png differing
-    timeout 5 import -window "$window" "$shot" 2>/dev/null || return 1
+    local window=$1 reference=$2 shot=$WORK_DIR/changed.ppm differing
+    timeout 15 import -window "$window" "$shot" 2>/dev/null || return 1
     differing=$(compare -metric AE "$reference" "$shot" null: 2>&1 || true)
     [ "$differing" != 0 ] && mv "$shot" "$reference"
 }
@@ -233,8 +234,8 @@ picture_changed() {
 # call have then been handled: the second new picture comes from a loop turn that began after
 # the first was shown, with the keys already waiting, and the third after that turn's tick.
 wait_new_pictures() {
-    local window=$1 seconds=${2:-20} reference=$WORK_DIR/reference.png
-    timeout 5 import -window "$window" "$reference" 2>/dev/null || fail "window $window is gone"
+    local window=$1 seconds=${2:-20} reference=$WORK_DIR/reference.ppm
+    timeout 15 import -window "$window" "$reference" 2>/dev/null || fail "window $window is gone"
     for _ in 1 2 3; do
         wait_until "$seconds" picture_changed "$window" "$reference" ||
             fail "window $window is gone or drew no new picture within $seconds s"

@@ -24,7 +24,7 @@ check_full_screen() {
     local under=$1 game shot=$WORK_DIR/full-$1.png width height left top
     "$RUN_DIR/crvmain" >>"$WORK_DIR/programs.log" 2>&1 &
     game=$(wait_program_window crvmain "Corvanth v1.5")
-    wait_new_pictures "$game"
+    wait_new_pictures "$game" 60
     eval "$(xdotool getwindowgeometry --shell "$game")"
     [ "$WIDTH" = 1280 ] && [ "$HEIGHT" = 1024 ] ||
         fail "$under: the game window is ${WIDTH}x$HEIGHT, not the screen's 1280x1024"
