@@ -211,8 +211,8 @@ games_played_text() {
 # The count of white pixels in the middle of the game window, where "Game Over!" is written;
 # blocks are never white there except for the short flash of a removal.
 message_pixels() {
-    local shot=$WORK_DIR/shot.png
-    timeout 5 import -window "$1" "$shot" 2>/dev/null || { echo 0; return; }
+    local shot=$WORK_DIR/shot.ppm
+    timeout 15 import -window "$1" "$shot" 2>/dev/null || { echo 0; return; }
     local size width height
     size=$(identify -format "%w %h" "$shot")
     read -r width height <<<"$size"
