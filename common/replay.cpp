@@ -3,6 +3,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -63,12 +64,13 @@ bool readTurn(const std::uint8_t* bytes, std::size_t size, std::size_t& offset, 
     return true;
 }
 
+/// A turn the file can hold and the reader takes: a key is one byte, and never 0.
 bool validTurn(const ReplayTurn& turn) {
     if ((turn.held & ~0x0fu) != 0 || !std::isfinite(turn.frameTime) || turn.frameTime < 0.0f) {
         return false;
     }
     for (int i = 0; i < turn.keyCount; ++i) {
-        if (turn.keys[i] == 0) {
+        if (turn.keys[i] < 1 || turn.keys[i] > 0xff) {
             return false;
         }
     }
@@ -106,7 +108,8 @@ void recordTurn(ReplayRecord& record, const ReplayTurn& turn) {
         return;
     }
     const std::size_t size = replayTurnBytes + static_cast<std::size_t>(turn.keyCount);
-    if (turn.keyCount < 0 || turn.keyCount > maxKeysPerTurn ||
+    // A turn the reader would refuse cuts the record too, so a written replay always reads.
+    if (turn.keyCount < 0 || turn.keyCount > maxKeysPerTurn || !validTurn(turn) ||
         record.capacity - record.used < size) {
         record.cut = true;
         return;
@@ -165,8 +168,9 @@ bool decodeReplay(std::string_view content, ReplayRecord& record, std::string& e
         error = "the file is empty";
         return false;
     }
-    if (content.size() < sizeof fileTag ||
-        std::memcmp(content.data(), fileTag, sizeof fileTag) != 0) {
+    // A start of the tag alone is a replay cut short, not a foreign file.
+    const std::size_t tagBytes = std::min(content.size(), sizeof fileTag);
+    if (std::memcmp(content.data(), fileTag, tagBytes) != 0) {
         error = "not a Corvanth replay";
         return false;
     }
@@ -187,7 +191,7 @@ bool decodeReplay(std::string_view content, ReplayRecord& record, std::string& e
     }
     const std::uint32_t innerSize = getU32(outer + sizeof fileTag + 4);
     if (innerSize < innerHeaderSize || innerSize > innerHeaderSize + replayBytesReserved) {
-        error = "damaged: it claims " + std::to_string(innerSize) + " bytes of turns";
+        error = "damaged: it claims to unpack to " + std::to_string(innerSize) + " bytes";
         return false;
     }
 
