@@ -207,14 +207,22 @@ bool decodeReplay(std::string_view content, ReplayRecord& record, std::string& e
     stream.next_out = inner.data();
     stream.avail_out = innerSize;
     const int result = inflate(&stream, Z_FINISH);
-    const bool whole =
-        result == Z_STREAM_END && stream.total_out == innerSize && stream.avail_in == 0;
+    const bool ended = result == Z_STREAM_END;
+    const bool full = stream.total_out == innerSize;
+    const bool inputLeft = stream.avail_in != 0;
     inflateEnd(&stream);
-    if (!whole) {
-        error = result == Z_DATA_ERROR ? "damaged: its packed data does not unpack"
-                : result == Z_BUF_ERROR || result == Z_OK
-                    ? "truncated or damaged: its packed data ends early or runs long"
-                    : "damaged: it does not unpack to the size it claims";
+    if (!ended || !full || inputLeft) {
+        const std::string claimed = " the " + std::to_string(innerSize) + " bytes it claims";
+        if (ended) {
+            error = !full ? "damaged: it unpacks to fewer than" + claimed
+                          : "damaged: bytes follow its packed data";
+        } else if (result != Z_OK && result != Z_BUF_ERROR) {
+            error = "damaged: its packed data does not unpack";
+        } else if (!inputLeft) {
+            error = "truncated: its packed data ends early";
+        } else {
+            error = "damaged: it unpacks to more than" + claimed;
+        }
         return false;
     }
 
