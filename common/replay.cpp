@@ -17,6 +17,7 @@ constexpr std::size_t outerSize = sizeof fileTag + 4 + 4;
 // seed, mode, sound, best score, final score, flags, turn count, turn bytes (64 bits)
 constexpr std::size_t innerHeaderSize = 7 * 4 + 8;
 constexpr std::uint32_t cutFlag = 1;
+constexpr std::size_t maxPackRatio = 1040; // above deflate's limit, 258 bytes in two bits
 // The arrows' virtual-key codes: left, up, right, down.
 constexpr int firstArrow = 37;
 constexpr int lastArrow = 40;
@@ -192,6 +193,14 @@ bool decodeReplay(std::string_view content, ReplayRecord& record, std::string& e
     const std::uint32_t innerSize = getU32(outer + sizeof fileTag + 4);
     if (innerSize < innerHeaderSize || innerSize > innerHeaderSize + replayBytesReserved) {
         error = "damaged: it claims to unpack to " + std::to_string(innerSize) + " bytes";
+        return false;
+    }
+    // zlib packs no more than about 1032 bytes into one, so a short file that claims more is
+    // refused before the bytes it claims are allocated.
+    const std::size_t packedSize = content.size() - outerSize;
+    if (innerSize > packedSize * maxPackRatio + innerHeaderSize) {
+        error = "truncated or damaged: " + std::to_string(packedSize) +
+                " packed bytes cannot hold the " + std::to_string(innerSize) + " bytes it claims";
         return false;
     }
 

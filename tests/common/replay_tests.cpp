@@ -252,6 +252,9 @@ TEST(Replay, AFileCutShortAnywhereIsRefused) {
             EXPECT_EQ(error, "the file is empty");
         } else if (size < 16) {
             EXPECT_EQ(error, "the file ends inside its header");
+        } else if (size == 16) {
+            EXPECT_EQ(error, "truncated or damaged: 0 packed bytes cannot hold the 57 bytes it "
+                             "claims");
         } else {
             EXPECT_EQ(error, "truncated: its packed data ends early");
         }
@@ -292,6 +295,8 @@ TEST(Replay, DamagedForeignAndNewerFilesSayWhy) {
          "damaged: it claims to unpack to 35 bytes"},
         {"a size beyond any game's", packed(good.bytes(), 0xffffffffu),
          "damaged: it claims to unpack to 4294967295 bytes"},
+        {"a size more than its packed bytes can hold", packed(good.bytes(), 100000),
+         "truncated or damaged: 29 packed bytes cannot hold the 100000 bytes it claims"},
         {"a size too small", packed(good.bytes(), 40),
          "damaged: it unpacks to more than the 40 bytes it claims"},
         {"a size too large", packed(good.bytes(), 43),
