@@ -32,7 +32,7 @@ echo "== fuzz build"
 cmake --preset fuzz
 cmake --build --preset fuzz
 fuzz_seconds="${CORVANTH_FUZZ_SECONDS:-20}"
-for fuzzer in games_played game_result score_table settings; do
+for fuzzer in games_played game_result replay score_table settings; do
   corpus="build/fuzz/corpus/$fuzzer"
   log="build/fuzz/$fuzzer.log"
   mkdir -p "$corpus"
