@@ -23,12 +23,13 @@ const char* const helpText =
     "Blank lines and lines starting with # are ignored. --seed seeds the colours (default 1),\n"
     "--best is the best score shown (default 10000), --sound the sound flag (default 1).\n"
     "Exit status 0 at the end of the script, 2 at the first bad line or option.\n"
-    "--replay plays a replay file (such as lastgame.crr) from its own start and prints the\n"
-    "state at its end, where the events line lists the cues of the whole game; --turns N\n"
-    "also prints it after every N turns, each block headed \"turn K\", the last \"final turn\n"
-    "T\". A cut replay plays as far as it goes and says so on standard error. Exit status 0\n"
-    "when it played, 1 when its turns do not give the final score the file claims, 2 for a\n"
-    "file that cannot be read or is not a whole replay.\n";
+    "--replay plays a replay file (such as lastgame.crr) from the start it holds, so without\n"
+    "--seed, --best or --sound, and prints the state at its end, where the events line lists\n"
+    "the cues of the whole game; --turns N also prints it after every N turns, each block\n"
+    "headed \"turn K\", the last \"final turn T\". A cut replay plays as far as it goes and\n"
+    "says so on standard error. Exit status 0 when it played, 1 when its turns do not give\n"
+    "the final score the file claims, 2 for a file that cannot be read or is not a whole\n"
+    "replay.\n";
 
 } // namespace
 
