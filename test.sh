@@ -22,6 +22,9 @@ echo "== release build from scratch, Unix Makefiles"
 rm -rf build/release-make
 cmake -S . -B build/release-make -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release
 cmake --build build/release-make -j2
+# The release checks the replay a release build recorded to the states the debug and the
+# sanitizer builds checked it to.
+bash tests/tools/check_replay_fixture.sh build/release-make/run/crvsim
 
 if ! command -v clang++ >/dev/null; then
   echo "== no clang++: fuzzers skipped"
@@ -32,7 +35,7 @@ echo "== fuzz build"
 cmake --preset fuzz
 cmake --build --preset fuzz
 fuzz_seconds="${CORVANTH_FUZZ_SECONDS:-20}"
-for fuzzer in games_played game_result score_table settings; do
+for fuzzer in games_played game_result replay score_table settings; do
   corpus="build/fuzz/corpus/$fuzzer"
   log="build/fuzz/$fuzzer.log"
   mkdir -p "$corpus"

@@ -3,6 +3,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -16,6 +17,7 @@ constexpr std::size_t outerSize = sizeof fileTag + 4 + 4;
 // seed, mode, sound, best score, final score, flags, turn count, turn bytes (64 bits)
 constexpr std::size_t innerHeaderSize = 7 * 4 + 8;
 constexpr std::uint32_t cutFlag = 1;
+constexpr std::size_t maxPackRatio = 1040; // above deflate's limit, 258 bytes in two bits
 // The arrows' virtual-key codes: left, up, right, down.
 constexpr int firstArrow = 37;
 constexpr int lastArrow = 40;
@@ -63,12 +65,13 @@ bool readTurn(const std::uint8_t* bytes, std::size_t size, std::size_t& offset, 
     return true;
 }
 
+/// A turn the file can hold and the reader takes: a key is one byte, and never 0.
 bool validTurn(const ReplayTurn& turn) {
     if ((turn.held & ~0x0fu) != 0 || !std::isfinite(turn.frameTime) || turn.frameTime < 0.0f) {
         return false;
     }
     for (int i = 0; i < turn.keyCount; ++i) {
-        if (turn.keys[i] == 0) {
+        if (turn.keys[i] < 1 || turn.keys[i] > 0xff) {
             return false;
         }
     }
@@ -106,7 +109,8 @@ void recordTurn(ReplayRecord& record, const ReplayTurn& turn) {
         return;
     }
     const std::size_t size = replayTurnBytes + static_cast<std::size_t>(turn.keyCount);
-    if (turn.keyCount < 0 || turn.keyCount > maxKeysPerTurn ||
+    // A turn the reader would refuse cuts the record too, so a written replay always reads.
+    if (turn.keyCount < 0 || turn.keyCount > maxKeysPerTurn || !validTurn(turn) ||
         record.capacity - record.used < size) {
         record.cut = true;
         return;
@@ -165,8 +169,9 @@ bool decodeReplay(std::string_view content, ReplayRecord& record, std::string& e
         error = "the file is empty";
         return false;
     }
-    if (content.size() < sizeof fileTag ||
-        std::memcmp(content.data(), fileTag, sizeof fileTag) != 0) {
+    // A start of the tag alone is a replay cut short, not a foreign file.
+    const std::size_t tagBytes = std::min(content.size(), sizeof fileTag);
+    if (std::memcmp(content.data(), fileTag, tagBytes) != 0) {
         error = "not a Corvanth replay";
         return false;
     }
@@ -187,7 +192,15 @@ bool decodeReplay(std::string_view content, ReplayRecord& record, std::string& e
     }
     const std::uint32_t innerSize = getU32(outer + sizeof fileTag + 4);
     if (innerSize < innerHeaderSize || innerSize > innerHeaderSize + replayBytesReserved) {
-        error = "damaged: it claims " + std::to_string(innerSize) + " bytes of turns";
+        error = "damaged: it claims to unpack to " + std::to_string(innerSize) + " bytes";
+        return false;
+    }
+    // zlib packs no more than about 1032 bytes into one, so a short file that claims more is
+    // refused before the bytes it claims are allocated.
+    const std::size_t packedSize = content.size() - outerSize;
+    if (innerSize > packedSize * maxPackRatio + innerHeaderSize) {
+        error = "truncated or damaged: " + std::to_string(packedSize) +
+                " packed bytes cannot hold the " + std::to_string(innerSize) + " bytes it claims";
         return false;
     }
 
@@ -203,14 +216,22 @@ bool decodeReplay(std::string_view content, ReplayRecord& record, std::string& e
     stream.next_out = inner.data();
     stream.avail_out = innerSize;
     const int result = inflate(&stream, Z_FINISH);
-    const bool whole =
-        result == Z_STREAM_END && stream.total_out == innerSize && stream.avail_in == 0;
+    const bool ended = result == Z_STREAM_END;
+    const bool full = stream.total_out == innerSize;
+    const bool inputLeft = stream.avail_in != 0;
     inflateEnd(&stream);
-    if (!whole) {
-        error = result == Z_DATA_ERROR ? "damaged: its packed data does not unpack"
-                : result == Z_BUF_ERROR || result == Z_OK
-                    ? "truncated or damaged: its packed data ends early or runs long"
-                    : "damaged: it does not unpack to the size it claims";
+    if (!ended || !full || inputLeft) {
+        const std::string claimed = " the " + std::to_string(innerSize) + " bytes it claims";
+        if (ended) {
+            error = !full ? "damaged: it unpacks to fewer than" + claimed
+                          : "damaged: bytes follow its packed data";
+        } else if (result != Z_OK && result != Z_BUF_ERROR) {
+            error = "damaged: its packed data does not unpack";
+        } else if (!inputLeft) {
+            error = "truncated: its packed data ends early";
+        } else {
+            error = "damaged: it unpacks to more than" + claimed;
+        }
         return false;
     }
 

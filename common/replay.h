@@ -79,8 +79,9 @@ struct ReplayRecord {
 void reserveReplay(ReplayRecord& record, const ReplayStart& start,
                    std::size_t capacity = replayBytesReserved);
 
-/// Adds one turn. When the reserved bytes are full, or the turn has more keys than a turn
-/// holds, the record is cut and takes no more turns; the game is not told.
+/// Adds one turn. When the reserved bytes are full, or the turn is one the file cannot hold
+/// (more keys than a turn holds, a key outside 1..255, a frameTime that is negative or not
+/// finite), the record is cut and takes no more turns; the game is not told.
 void recordTurn(ReplayRecord& record, const ReplayTurn& turn);
 
 /// The file's content for the record.

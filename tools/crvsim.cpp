@@ -1,5 +1,7 @@
-// crvsim: plays one headless game from a script on standard input and prints its state.
+// crvsim: plays one headless game from a script on standard input, or a replay file, and prints
+// its state.
 #include "common/program_info.h"
+#include "tools/replay_check.h"
 #include "tools/simulator.h"
 
 #include <iostream>
@@ -7,7 +9,8 @@
 
 namespace {
 
-const char* const usageText = "usage: crvsim [--seed N] [--best B] [--sound 0|1] < script\n";
+const char* const usageText = "usage: crvsim [--seed N] [--best B] [--sound 0|1] < script\n"
+                              "       crvsim --replay FILE [--turns N]\n";
 
 const char* const helpText =
     "       crvsim --help | --version\n"
@@ -19,7 +22,14 @@ const char* const helpText =
     "  dump             prints the game's state\n"
     "Blank lines and lines starting with # are ignored. --seed seeds the colours (default 1),\n"
     "--best is the best score shown (default 10000), --sound the sound flag (default 1).\n"
-    "Exit status 0 at the end of the script, 2 at the first bad line or option.\n";
+    "Exit status 0 at the end of the script, 2 at the first bad line or option.\n"
+    "--replay plays a replay file (such as lastgame.crr) from the start it holds, so without\n"
+    "--seed, --best or --sound, and prints the state at its end, where the events line lists\n"
+    "the cues of the whole game; --turns N also prints it after every N turns, each block\n"
+    "headed \"turn K\", the last \"final turn T\". A cut replay plays as far as it goes and\n"
+    "says so on standard error. Exit status 0 when it played, 1 when its turns do not give\n"
+    "the final score the file claims, 2 for a file that cannot be read or is not a whole\n"
+    "replay.\n";
 
 } // namespace
 
@@ -33,6 +43,9 @@ int main(int argc, char** argv) {
     if (!crv::parseSimArguments(argc, argv, options, error)) {
         std::cerr << "crvsim: " << error << '\n' << usageText;
         return 2;
+    }
+    if (options.replay) {
+        return crv::checkReplayFile(options.replayFile, options.blockEvery, std::cout, std::cerr);
     }
     return crv::runSimulation(options, std::cin, std::cout, std::cerr);
 }

@@ -69,6 +69,8 @@ std::string formatFloat(float value) {
     return text;
 }
 
+} // namespace
+
 void dumpState(const Game& game, std::vector<std::string>& events, std::ostream& out) {
     const FallingPiece& piece = game.fallingPiece;
     out << "state " << game.gameState << " saved " << game.savedState << " score "
@@ -101,6 +103,8 @@ void dumpState(const Game& game, std::vector<std::string>& events, std::ostream&
     }
     out << "end\n";
 }
+
+namespace {
 
 /// One script run: the game, its platform and whether the first turn has been taken.
 struct Simulation {
@@ -185,6 +189,7 @@ bool runCommand(Simulation& sim, const std::vector<std::string>& words, std::ost
 } // namespace
 
 bool parseSimArguments(int argc, const char* const* argv, SimOptions& options, std::string& error) {
+    std::string scriptFlag; // the last option that belongs to a script's game
     for (int i = 1; i < argc; ++i) {
         const std::string flag = argv[i];
         if (flag == "--help" || flag == "--version") {
@@ -199,13 +204,39 @@ bool parseSimArguments(int argc, const char* const* argv, SimOptions& options, s
         long long number = 0;
         if (flag == "--seed" && parseInteger(value, 0, UINT32_MAX, number)) {
             options.seed = static_cast<std::uint32_t>(number);
+            scriptFlag = flag;
         } else if (flag == "--best" && parseFloat(value, options.best)) {
+            scriptFlag = flag;
         } else if (flag == "--sound" && parseInteger(value, 0, 1, number)) {
             options.sound = static_cast<int>(number);
+            scriptFlag = flag;
+        } else if (flag == "--replay") {
+            if (options.replay) {
+                error = "--replay takes one file";
+                return false;
+            }
+            options.replay = true;
+            options.replayFile = value;
+        } else if (flag == "--turns") {
+            // Digits only: strtoll would also take blanks and a sign in front.
+            if (value.find_first_not_of("0123456789") != std::string::npos ||
+                !parseInteger(value, 1, UINT32_MAX, number)) {
+                error = "--turns takes a whole number of turns from 1, not '" + value + "'";
+                return false;
+            }
+            options.blockEvery = static_cast<std::uint32_t>(number);
         } else {
             error = "bad option " + flag + " " + value;
             return false;
         }
+    }
+    if (options.replay && !scriptFlag.empty()) {
+        error = scriptFlag + " does not go with --replay: the replay holds its game's start";
+        return false;
+    }
+    if (options.blockEvery != 0 && !options.replay) {
+        error = "--turns goes only with --replay";
+        return false;
     }
     return true;
 }

@@ -112,6 +112,20 @@ TEST(SimulatorTest, ArgumentsAreCheckedStrictly) {
         {{"crvsim", "--best"}, false},
         {{"crvsim", "--best", "inf"}, false},
         {{"crvsim", "--fast", "1"}, false},
+        {{"crvsim", "--replay", "game.crr"}, true},
+        {{"crvsim", "--turns", "1", "--replay", "-odd name"}, true},
+        {{"crvsim", "--replay", "a.crr", "--turns", "4294967295"}, true},
+        {{"crvsim", "--replay"}, false},
+        {{"crvsim", "--replay", "a.crr", "--replay", "b.crr"}, false},
+        {{"crvsim", "--replay", "a.crr", "--turns", "0"}, false},
+        {{"crvsim", "--replay", "a.crr", "--turns", "4294967296"}, false},
+        {{"crvsim", "--replay", "a.crr", "--turns", "+5"}, false},
+        {{"crvsim", "--replay", "a.crr", "--turns", " 5"}, false},
+        {{"crvsim", "--replay", "a.crr", "--turns", "5x"}, false},
+        {{"crvsim", "--turns", "5"}, false},
+        {{"crvsim", "--replay", "a.crr", "--seed", "3"}, false},
+        {{"crvsim", "--best", "1", "--replay", "a.crr"}, false},
+        {{"crvsim", "--replay", "a.crr", "--sound", "0"}, false},
     };
     for (const Case& c : cases) {
         crv::SimOptions options;
@@ -121,6 +135,34 @@ TEST(SimulatorTest, ArgumentsAreCheckedStrictly) {
         EXPECT_EQ(valid, c.valid) << c.args.size() << " " << c.args.back();
         EXPECT_EQ(error.empty(), c.valid);
     }
+}
+
+TEST(SimulatorTest, ReplayOptionsSayWhatIsWrongWithThem) {
+    const struct {
+        std::vector<const char*> args;
+        const char* error;
+    } cases[] = {
+        {{"crvsim", "--replay", "a.crr", "--seed", "3"},
+         "--seed does not go with --replay: the replay holds its game's start"},
+        {{"crvsim", "--turns", "5"}, "--turns goes only with --replay"},
+        {{"crvsim", "--replay", "a", "--turns", "-1"},
+         "--turns takes a whole number of turns from 1, not '-1'"},
+        {{"crvsim", "--replay", "a", "--replay", "b"}, "--replay takes one file"},
+    };
+    for (const auto& c : cases) {
+        crv::SimOptions options;
+        std::string error;
+        EXPECT_FALSE(
+            crv::parseSimArguments(static_cast<int>(c.args.size()), c.args.data(), options, error));
+        EXPECT_EQ(error, c.error);
+    }
+    crv::SimOptions options;
+    std::string error;
+    const char* const args[] = {"crvsim", "--turns", "250", "--replay", "lastgame.crr"};
+    ASSERT_TRUE(crv::parseSimArguments(5, args, options, error)) << error;
+    EXPECT_TRUE(options.replay);
+    EXPECT_EQ(options.replayFile, "lastgame.crr");
+    EXPECT_EQ(options.blockEvery, 250u);
 }
 
 } // namespace
