@@ -1,13 +1,15 @@
-// The best game of each mode kept beside its table.
+// The best game of each mode kept beside its table, and watching games again from "Highscores".
 #include "common/game_result.h"
 #include "common/process_game_result.h"
 #include "common/replay.h"
 #include "common/score_table.h"
 #include "frontend/front_end.h"
+#include "frontend/high_scores_dialog.h"
 #include "frontend_test_support.h"
 
 #include <QDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 #include <optional>
@@ -46,6 +48,29 @@ std::string resultLine(std::int32_t gameMode, std::int32_t score) {
         line += (line.empty() ? "" : " ") + token;
     }
     return line;
+}
+
+/// A stand-in for the game that notes its arguments, waits until the test lets it go and
+/// ends with `status`, saying why on standard error when that is a failure.
+void writeFakeGame(const QString& directory, int status) {
+    const QString path = QDir(directory).filePath(QStringLiteral("crvmain"));
+    QByteArray script = "#!/bin/sh\nprintf '%s\\n' \"$@\" > crvmain.ran\n"
+                        "i=0\nwhile [ ! -e crvmain.go ] && [ $i -lt 500 ]; do\n"
+                        "  sleep 0.02; i=$((i + 1))\ndone\n";
+    if (status != 0) {
+        script += "echo \"crvmain: Could not watch \\\"$2\\\": damaged\" >&2\n";
+    }
+    script += "exit " + QByteArray::number(status) + "\n";
+    writeText(path, script);
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
+}
+
+QPushButton* button(const QWidget& dialog, const char* name) {
+    QPushButton* widget = dialog.findChild<QPushButton*>(QLatin1String(name));
+    if (!widget) {
+        qFatal("no button %s", name);
+    }
+    return widget;
 }
 
 } // namespace
@@ -142,6 +167,144 @@ class ReplayFilesTests : public QObject {
         };
         QCOMPARE(seen, expected);
         QCOMPARE(readScoreTable(swingScoreFileName).rows[0].score, 12345);
+    }
+
+    void watchButtonsOfferOnlyGamesThatCanBeWatched_data() {
+        QTest::addColumn<std::optional<QByteArray>>("swinging");
+        QTest::addColumn<std::optional<QByteArray>>("statics");
+        QTest::addColumn<std::optional<QByteArray>>("lastGame");
+        QTest::addColumn<QString>("enabled"); // swinging, static, last game: 1 or 0
+        const std::optional<QByteArray> none;
+        QTest::newRow("no files") << none << none << none << "000";
+        QTest::newRow("all three")
+            << std::optional(replayOf(1, 20000)) << std::optional(replayOf(0, 15000))
+            << std::optional(replayOf(0, 900)) << "111";
+        QTest::newRow("a last game only")
+            << none << none << std::optional(replayOf(1, 400)) << "001";
+        QTest::newRow("damaged and foreign files")
+            << std::optional(damagedReplay()) << std::optional(QByteArray("CRVRPLAX"))
+            << std::optional(replayOf(1, 400)) << "001";
+        QTest::newRow("an empty last game")
+            << std::optional(replayOf(1, 20000)) << none << std::optional(QByteArray()) << "100";
+    }
+    void watchButtonsOfferOnlyGamesThatCanBeWatched() {
+        QFETCH(std::optional<QByteArray>, swinging);
+        QFETCH(std::optional<QByteArray>, statics);
+        QFETCH(std::optional<QByteArray>, lastGame);
+        QFETCH(QString, enabled);
+        for (const auto& [name, content] :
+             {std::pair{"swing.crr", swinging}, std::pair{"static.crr", statics},
+              std::pair{"lastgame.crr", lastGame}}) {
+            if (content) {
+                writeText(name, *content);
+            }
+        }
+        HighScoresDialog dialog(QString{});
+        QString shown;
+        for (const char* name :
+             {"swingingWatchButton", "staticWatchButton", "lastGameWatchButton"}) {
+            const QPushButton* watch = button(dialog, name);
+            shown += watch->isEnabled() ? '1' : '0';
+            QVERIFY(!watch->toolTip().isEmpty());
+        }
+        QCOMPARE(shown, enabled);
+        if (swinging == std::optional(damagedReplay())) {
+            QVERIFY2(button(dialog, "swingingWatchButton")->toolTip().contains("truncated"),
+                     qPrintable(button(dialog, "swingingWatchButton")->toolTip()));
+        }
+    }
+
+    // The game program shows the replay while every window waits disabled; the dialog stays
+    // open, even against a close, and is usable again when the game ends.
+    void watchingStartsTheGameAndTheDialogComesBack_data() {
+        QTest::addColumn<QString>("buttonName");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("status"); // -1: no game program
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("best swinging game") << "swingingWatchButton"
+                                            << "swing.crr" << 0 << "";
+        QTest::newRow("best static game") << "staticWatchButton"
+                                          << "static.crr" << 0 << "";
+        QTest::newRow("last game") << "lastGameWatchButton"
+                                   << "lastgame.crr" << 0 << "";
+        QTest::newRow("the game refuses the file")
+            << "lastGameWatchButton"
+            << "lastgame.crr" << 2
+            << "The game program could not show \"lastgame.crr\" (exit status 2).\n\n"
+               "crvmain: Could not watch \"lastgame.crr\": damaged";
+        QTest::newRow("no game program") << "swingingWatchButton"
+                                         << "swing.crr" << -1 << "Could not start the game program";
+    }
+    void watchingStartsTheGameAndTheDialogComesBack() {
+        QFETCH(QString, buttonName);
+        QFETCH(QString, fileName);
+        QFETCH(int, status);
+        QFETCH(QString, warning);
+        writeText("swing.crr", replayOf(1, 20000));
+        writeText("static.crr", replayOf(0, 20000));
+        writeText("lastgame.crr", replayOf(0, 500));
+        QTemporaryDir gameDirectory;
+        if (status >= 0) {
+            writeFakeGame(gameDirectory.path(), status);
+        }
+
+        QWidget menu; // stands in for the main menu behind the dialog
+        menu.show();
+        HighScoresDialog dialog(gameDirectory.path());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        // While the game runs: every window is disabled and the dialog outlives a close.
+        bool checkedWhileWatching = false;
+        QString whileWatching; // menu, dialog enabled; dialog visible after a close
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            if (checkedWhileWatching || !QFile::exists("crvmain.ran")) {
+                return;
+            }
+            checkedWhileWatching = true;
+            whileWatching += menu.isEnabled() ? '1' : '0';
+            whileWatching += dialog.isEnabled() ? '1' : '0';
+            dialog.close();
+            whileWatching += dialog.isVisible() ? '1' : '0';
+            writeText("crvmain.go", "");
+        });
+        watcher.start(10);
+        QStringList warnings;
+        ModalDriver driver([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                warnings << box->windowTitle() + ": " + box->text();
+                box->accept();
+            }
+        });
+
+        bool watched = false;
+        QPushButton* watch = button(dialog, qPrintable(buttonName));
+        QVERIFY(watch->isEnabled());
+        // Connected after the dialog's own handler, so it runs once the watching is over.
+        connect(watch, &QPushButton::clicked, [&] { watched = true; });
+        QTimer::singleShot(0, watch, &QPushButton::click);
+        QTRY_VERIFY_WITH_TIMEOUT(watched, 15000);
+
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.isEnabled());
+        QVERIFY(menu.isEnabled());
+        if (status >= 0) {
+            QVERIFY(checkedWhileWatching);
+            QCOMPARE(whileWatching, QStringLiteral("001"));
+            QCOMPARE(readText("crvmain.ran"), "--replay\n" + fileName.toUtf8() + "\n");
+        }
+        if (warning.isEmpty()) {
+            QCOMPARE(warnings, QStringList{});
+        } else {
+            QCOMPARE(warnings.size(), 1);
+            QVERIFY2(warnings[0].startsWith("Watching failed: " + warning),
+                     qPrintable(warnings[0]));
+        }
+        // Still the dialog it was: "OK" ends it.
+        button(dialog, "okButton")->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
   private:
