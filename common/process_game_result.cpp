@@ -3,6 +3,8 @@
 
 #include "common/game_result.h"
 #include "common/games_played.h"
+#include "common/replay.h"
+#include "common/replay_files.h"
 #include "common/score_table.h"
 
 namespace crv {
@@ -30,15 +32,29 @@ FileStatus countHandedBackGame(std::int32_t gameMode) {
     });
 }
 
-/// Enters the row into the table as it is on disk now.
-FileStatus enterScore(const char* fileName, std::int32_t score, const std::string& name) {
-    return updateScoreTable(fileName, [&](ScoreTable& table) {
-        // Another front end may have filled the table meanwhile; then this score no longer fits.
-        ScoreRow& last = table.rows[scoreRowCount - 1];
-        if (score > last.score) {
-            setRowName(last, name);
-            last.score = score;
+/// Enters the row into the table as it is on disk now. A score that became row 1 has the
+/// game's replay kept beside the table under the same lock, so that the best replay is always
+/// that of a row 1 that was saved; `kept` tells how its write went.
+FileStatus enterScore(std::int32_t gameMode, std::int32_t score, const std::string& name,
+                      FileStatus& kept) {
+    return underSaveLock([&] {
+        bool first = false;
+        const FileStatus saved =
+            updateScoreTableUnderLock(scoreFileName(gameMode), [&](ScoreTable& table) {
+                // Another front end may have filled the table meanwhile; then this score no
+                // longer fits.
+                ScoreRow& last = table.rows[scoreRowCount - 1];
+                if (score > last.score) {
+                    // The table comes sorted, and a new row lands below an equal score.
+                    first = score > table.rows[0].score;
+                    setRowName(last, name);
+                    last.score = score;
+                }
+            });
+        if (saved && first) {
+            kept = keepBestReplay(gameMode, score);
         }
+        return saved;
     });
 }
 
@@ -66,8 +82,12 @@ bool processGameResult(std::string_view commandLine, const GameResultHooks& hook
         return true;
     }
     const std::string name = hooks.askName ? hooks.askName(result->score) : std::string();
-    if (const FileStatus saved = enterScore(fileName, result->score, name); !saved) {
+    FileStatus kept;
+    if (const FileStatus saved = enterScore(result->gameMode, result->score, name, kept); !saved) {
         reportSaveFailure(hooks, fileName, saved);
+    }
+    if (!kept) {
+        reportSaveFailure(hooks, bestReplayFileName(result->gameMode), kept);
     }
     if (hooks.showScoreTables) {
         hooks.showScoreTables();

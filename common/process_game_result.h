@@ -24,7 +24,8 @@ struct GameResultHooks {
 
 /// Front end, main menu start: for a valid `GameResult` line, counts the game in
 /// "nrgames.dat" and, when the score beats row 15 of its mode's table as sorted, asks the
-/// name, enters and sorts the row, writes the table and shows the tables. Each update runs
+/// name, enters and sorts the row, writes the table, keeps the game's replay as the mode's
+/// best when the score became row 1 (`keepBestReplay`) and shows the tables. Each update runs
 /// under the save lock, the table read again once the name is in, so two front ends lose
 /// nothing; no lock is held while the player types. A file that is unreadable is left alone
 /// and, like a failed write, reported through `saveFailed`. False, with nothing touched or

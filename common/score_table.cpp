@@ -110,19 +110,22 @@ FileStatus writeScoreTable(const ScoreTable& table, const char* fileName) {
 }
 
 FileStatus updateScoreTable(const char* fileName, const std::function<void(ScoreTable&)>& change) {
-    return underSaveLock([&] {
-        FileStatus read;
-        ScoreTable table = readScoreTable(fileName, &read);
-        if (!read) {
-            return read;
-        }
+    return underSaveLock([&] { return updateScoreTableUnderLock(fileName, change); });
+}
+
+FileStatus updateScoreTableUnderLock(const char* fileName,
+                                     const std::function<void(ScoreTable&)>& change) {
+    FileStatus read;
+    ScoreTable table = readScoreTable(fileName, &read);
+    if (!read) {
+        return read;
+    }
+    sortScoreTable(table);
+    if (change) {
+        change(table);
         sortScoreTable(table);
-        if (change) {
-            change(table);
-            sortScoreTable(table);
-        }
-        return writeScoreTable(table, fileName);
-    });
+    }
+    return writeScoreTable(table, fileName);
 }
 
 void sortScoreTable(ScoreTable& table) {

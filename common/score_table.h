@@ -63,6 +63,10 @@ FileStatus writeScoreTable(const ScoreTable& table, const char* fileName);
 FileStatus updateScoreTable(const char* fileName,
                             const std::function<void(ScoreTable&)>& change = nullptr);
 
+/// `updateScoreTable` for a caller that holds the save lock already, to do more under it.
+FileStatus updateScoreTableUnderLock(const char* fileName,
+                                     const std::function<void(ScoreTable&)>& change = nullptr);
+
 /// Descending by score with the exchange sort both programs' files rely on: a new last row
 /// lands below every row with an equal or higher score.
 void sortScoreTable(ScoreTable& table);

@@ -32,8 +32,8 @@ int runFrontEnd(const std::vector<std::string>& arguments, const QString& gameDi
         dialog.exec();
         return dialog.name().toStdString();
     };
-    hooks.showScoreTables = [] {
-        HighScoresDialog dialog;
+    hooks.showScoreTables = [&gameDirectory] {
+        HighScoresDialog dialog(gameDirectory);
         dialog.exec();
     };
     hooks.saveFailed = [](const char* fileName, FileStatus status) {

@@ -14,7 +14,8 @@ QIcon applicationIcon();
 
 /// Handles a game result on the command line (`arguments`, program name first) with the
 /// name-entry and high-score dialogs, then runs the main menu modally and returns when it
-/// ends. "Play!" starts crvmain from `gameDirectory`. Needs a QApplication.
+/// ends. "Play!" and the watch buttons of "Highscores" start crvmain from `gameDirectory`.
+/// Needs a QApplication.
 int runFrontEnd(const std::vector<std::string>& arguments, const QString& gameDirectory);
 
 } // namespace crv

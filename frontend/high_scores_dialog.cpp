@@ -2,6 +2,9 @@
 #include "frontend/high_scores_dialog.h"
 
 #include "common/games_played.h"
+#include "common/replay.h"
+#include "common/replay_files.h"
+#include "frontend/replay_watch.h"
 #include "frontend/save_warning.h"
 
 #include <QApplication>
@@ -132,9 +135,21 @@ void fillScoreList(ScoreTable& table, QTreeWidget* list) {
     list->setMinimumSize(listWidth, listHeight);
 }
 
-HighScoresDialog::HighScoresDialog(QWidget* parent) : QDialog(parent) {
+HighScoresDialog::HighScoresDialog(const QString& gameDirectory, QWidget* parent)
+    : QDialog(parent), m_gameDirectory(gameDirectory) {
     m_ui.setupUi(this);
     connect(m_ui.okButton, &QPushButton::clicked, this, &HighScoresDialog::accept);
+    connect(m_ui.swingingWatchButton, &QPushButton::clicked, this,
+            [this] { watch(bestReplayFileName(1)); });
+    connect(m_ui.staticWatchButton, &QPushButton::clicked, this,
+            [this] { watch(bestReplayFileName(0)); });
+    connect(m_ui.lastGameWatchButton, &QPushButton::clicked, this,
+            [this] { watch(lastGameReplayFileName); });
+    const QString noBest =
+        tr("No best game kept yet: a game that reaches place 1 of this table is kept");
+    offerReplay(m_ui.swingingWatchButton, bestReplayFileName(1), noBest);
+    offerReplay(m_ui.staticWatchButton, bestReplayFileName(0), noBest);
+    offerReplay(m_ui.lastGameWatchButton, lastGameReplayFileName, tr("No game recorded yet"));
 
     const GamesPlayed games = readGamesPlayed();
     m_ui.swingingCountEdit->setText(QString::number(games.swingingGames));
@@ -149,8 +164,43 @@ HighScoresDialog::HighScoresDialog(QWidget* parent) : QDialog(parent) {
         std::max(m_ui.swingingList->minimumWidth(), m_ui.staticList->minimumWidth());
     m_ui.swingingList->setMinimumWidth(listWidth);
     m_ui.staticList->setMinimumWidth(listWidth);
+    // The two buttons of the bottom row alike, with room around the longer text.
+    const int buttonWidth =
+        std::max(m_ui.lastGameWatchButton->sizeHint().width(), m_ui.okButton->sizeHint().width()) +
+        2 * fontMetrics().averageCharWidth();
+    m_ui.lastGameWatchButton->setMinimumWidth(buttonWidth);
+    m_ui.okButton->setMinimumWidth(buttonWidth);
     // Enter closes the dialog; a list with the focus would show a focus frame on row 1.
     m_ui.okButton->setFocus();
+}
+
+void HighScoresDialog::offerReplay(QPushButton* button, const char* fileName,
+                                   const QString& noneText) {
+    const ReplayFileCheck check = checkReplayFile(fileName);
+    const QString name = QString::fromLatin1(fileName);
+    button->setEnabled(check.watchable);
+    if (check.watchable) {
+        button->setToolTip(tr("Shows the game of %1 points kept in \"%2\" in the game window")
+                               .arg(check.finalScore)
+                               .arg(name));
+    } else if (check.missing) {
+        button->setToolTip(noneText);
+    } else {
+        button->setToolTip(
+            tr("\"%1\" cannot be watched: %2").arg(name, QString::fromStdString(check.problem)));
+    }
+}
+
+void HighScoresDialog::watch(const char* fileName) {
+    m_watching = true;
+    watchReplay(this, m_gameDirectory, QString::fromLatin1(fileName));
+    m_watching = false;
+}
+
+void HighScoresDialog::done(int result) {
+    if (!m_watching) {
+        QDialog::done(result);
+    }
 }
 
 void HighScoresDialog::accept() {

@@ -16,7 +16,8 @@ const char* const usageText =
     "Without arguments it opens the main menu; \"Play!\" starts crvmain from this program's\n"
     "directory. crvmain starts it again as \"corvanth MODE SCORE\" (MODE 1 swinging, 0 static,\n"
     "SCORE scrambled) to count the game and enter a high score. Settings, tables and counters\n"
-    "live in the working directory: corvanth.cfg, swing.scr, static.scr, nrgames.dat.\n"
+    "live in the working directory: corvanth.cfg, swing.scr, static.scr, nrgames.dat; so do\n"
+    "the replays of the last game and each mode's best: lastgame.crr, swing.crr, static.crr.\n"
     "Qt's own options, such as -platform NAME, are taken as well.\n";
 
 } // namespace

@@ -5,10 +5,10 @@
 #include "frontend/about_dialog.h"
 #include "frontend/high_scores_dialog.h"
 #include "frontend/options_dialog.h"
+#include "frontend/replay_watch.h"
 #include "frontend/save_warning.h"
 
 #include <QAction>
-#include <QDir>
 #include <QKeySequence>
 #include <QPixmap>
 #include <QProcess>
@@ -62,7 +62,7 @@ void MainMenuDialog::showOptions() {
 }
 
 void MainMenuDialog::showHighScores() {
-    HighScoresDialog dialog(this);
+    HighScoresDialog dialog(m_gameDirectory, this);
     dialog.exec();
 }
 
@@ -77,7 +77,7 @@ void MainMenuDialog::play() {
         warnSaveFailed(this, settingsFileName, saved);
     }
     // A game that cannot be started goes unnoticed: the front end quits either way.
-    QProcess::startDetached(QDir(m_gameDirectory).filePath(QStringLiteral("crvmain")), {});
+    QProcess::startDetached(gameProgramPath(m_gameDirectory), {});
     accept();
 }
 

@@ -9,6 +9,7 @@ std::unique_ptr<QObject> makeOptionsDialogTests();
 std::unique_ptr<QObject> makeMainMenuDialogTests();
 std::unique_ptr<QObject> makeScoreDialogsTests();
 std::unique_ptr<QObject> makeFrontEndFlowTests();
+std::unique_ptr<QObject> makeReplayFilesTests();
 
 #include <QtTest>
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     suites.push_back(makeMainMenuDialogTests());
     suites.push_back(makeScoreDialogsTests());
     suites.push_back(makeFrontEndFlowTests());
+    suites.push_back(makeReplayFilesTests());
     int failures = 0;
     for (const auto& suite : suites) {
         failures += QTest::qExec(suite.get(), argc, argv);

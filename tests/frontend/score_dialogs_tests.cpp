@@ -94,7 +94,7 @@ class ScoreDialogsTests : public QObject {
     void cleanup() { m_dir.reset(); }
 
     void noFilesShowTwoFreshTablesAndEscapeWritesNothing() {
-        HighScoresDialog dialog;
+        HighScoresDialog dialog(QString{});
         for (const char* name : {"swingingList", "staticList"}) {
             const QTreeWidget* list = control<QTreeWidget>(dialog, name);
             QCOMPARE(rowsOf(list), freshRows());
@@ -127,7 +127,7 @@ class ScoreDialogsTests : public QObject {
         writeText("static.scr", bytes(formatScoreTable(statics)));
         writeText("nrgames.dat", bytes(formatGamesPlayed({3, 5})));
 
-        HighScoresDialog dialog;
+        HighScoresDialog dialog(QString{});
         const QStringList swingRows = rowsOf(control<QTreeWidget>(dialog, "swingingList"));
         QCOMPARE(swingRows.at(1), QStringLiteral("2|Bea Two Words|9700"));
         QCOMPARE(swingRows.at(14), QStringLiteral("15|Zelmorath|3500"));
@@ -147,7 +147,7 @@ class ScoreDialogsTests : public QObject {
     }
 
     void okWithoutFilesCreatesTheFreshTables() {
-        HighScoresDialog dialog;
+        HighScoresDialog dialog(QString{});
         dialog.show();
         QTest::mouseClick(control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         const QByteArray fresh = bytes(formatScoreTable(freshScoreTable()));
