@@ -275,6 +275,24 @@ TEST_F(ReplayTest, ACutRecordLetsTheGameGoOnAndSaysSo) {
     }
 }
 
+TEST_F(ReplayTest, AReplayThatCannotBeWrittenIsReportedAndTheHandBackGoesOn) {
+    std::filesystem::create_directory("lastgame.crr");
+    ASSERT_TRUE(crv::startShell(*shell));
+    for (int turn = 0; turn < 5; ++turn) {
+        ASSERT_TRUE(crv::runLoopTurn(*shell));
+    }
+    ::testing::internal::CaptureStderr();
+    pushKey(SDLK_ESCAPE);
+    pushKey(SDLK_y);
+    for (int turn = 0; turn < 10 && crv::runLoopTurn(*shell); ++turn) {
+    }
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(shell->window, nullptr);
+    EXPECT_EQ(errors, "shell_tests: Could not save \"lastgame.crr\": Is a directory\n");
+    EXPECT_TRUE(handedBack());
+    EXPECT_TRUE(std::filesystem::is_directory("lastgame.crr"));
+}
+
 /// A replay of a few seconds: frame times of 0, of several sixtieths and a stall among them,
 /// keys of the game and held arrows.
 void recordSample(crv::ReplayRecord& record) {
