@@ -7,6 +7,7 @@
 #include "game/rules/playfield_text.h"
 #include "game/rules/start.h"
 #include "game/rules/turn.h"
+#include "game/shell/frame_timer.h"
 #include "game/shell/key_map.h"
 #include "game/shell/start_checks.h"
 #include "game/shell/window_identity.h"
@@ -98,8 +99,9 @@ void drawWatched(Shell& shell, Watch& watch, std::uint64_t reading) {
     if (watch.paused) {
         shown.gameState = Paused;
     }
+    // The shell's timer measures the pictures here, for the rate that F shows.
     float pictureTime = 0.0f;
-    measureFrame(watch.pictureTimer, reading, pictureTime, shell.framesPerSecond);
+    measureFrame(shell.timer, reading, pictureTime, shell.framesPerSecond);
     drawFrame(shell.picture, shown, shell.framesPerSecond);
     SDL_GL_SwapWindow(shell.window);
     watch.shownTime = 0.0f;

@@ -11,7 +11,6 @@
 
 #include "common/replay.h"
 #include "game/rules/game.h"
-#include "game/shell/frame_timer.h"
 #include "game/shell/game_shell.h"
 #include "game/shell/sound_cues.h"
 
@@ -47,8 +46,7 @@ struct Watch {
     std::uint32_t turnsPlayed = 0;
     double owedTime = 0.0; // sixtieths of real time that turns not yet played are owed
     std::uint64_t lastReading = 0;
-    float shownTime = 0.0f;  // the frameTimes of the turns played since the last picture
-    FrameTimer pictureTimer; // the pictures' rate, which F shows
+    float shownTime = 0.0f; // the frameTimes of the turns played since the last picture
     bool paused = false;
     bool showFps = false;
     bool redraw = true; // something changed since the last picture

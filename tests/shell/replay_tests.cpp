@@ -325,6 +325,7 @@ TEST_F(ReplayTest, WatchingKeepsTheRecordedPaceAndItsPause) {
         EXPECT_EQ(watch->turnsPlayed, step.turns) << "at " << step.time;
     }
     EXPECT_EQ(watch->shown.gameState, crv::Playing);
+    EXPECT_FLOAT_EQ(shell->framesPerSecond, 1.2f) << "the last two pictures 50 sixtieths apart";
 
     // Paused, the game stands still however long, and the pause picture shows; going on, the
     // time paused is not owed.
