@@ -30,14 +30,6 @@ SDL_Window* createWindow(const GameSettings& settings, int depthBits) {
                             SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
 }
 
-/// The picture of the chosen size in the largest rectangle of its shape the window has.
-void resizeToDrawable(Shell& shell) {
-    int width = 0;
-    int height = 0;
-    SDL_GL_GetDrawableSize(shell.window, &width, &height);
-    setView(width, height, shell.settings.screenWidth, shell.settings.screenHeight);
-}
-
 /// The display's mode of exactly the chosen size, at the desktop's refresh rate where it has
 /// one there; false when the display offers no such mode.
 bool findChosenMode(const Shell& shell, SDL_DisplayMode& chosen) {
@@ -102,13 +94,10 @@ void leaveFullscreen(Shell& shell) {
     resizeToDrawable(shell);
 }
 
-/// F11 and Alt+Enter: for this game only, like S and F; nothing is written.
-void toggleFullscreen(Shell& shell) {
-    if (shell.fullscreenActive) {
-        leaveFullscreen(shell);
-    } else {
-        enterFullscreen(shell);
-    }
+/// A key-down for the rules, recorded first: the replay gives them in the same order.
+void dispatchGameKey(Shell& shell, int virtualKey) {
+    recordKey(shell.recording, virtualKey);
+    handleGameKey(shell.game, virtualKey);
 }
 
 /// The window procedure: keys to the rules, size changes to the view, a close to the end.
@@ -123,7 +112,7 @@ void handleEvent(Shell& shell, const SDL_Event& event) {
         }
         const int virtualKey = virtualKeyFor(event.key.keysym);
         if (virtualKey >= 0) {
-            handleGameKey(shell.game, virtualKey);
+            dispatchGameKey(shell, virtualKey);
         }
         break;
     }
@@ -134,7 +123,7 @@ void handleEvent(Shell& shell, const SDL_Event& event) {
         const int virtualKey =
             handleGamepadEvent(shell.gamepads, event, shell.game.gameState == ConfirmQuit);
         if (virtualKey >= 0) {
-            handleGameKey(shell.game, virtualKey);
+            dispatchGameKey(shell, virtualKey);
         }
         break;
     }
@@ -191,11 +180,13 @@ RenderSettings renderSettingsOf(const GameSettings& game) {
 } // namespace
 
 bool ShellEffects::isKeyHeld(int virtualKey) {
-    if (isGamepadHeld(shell.gamepads, virtualKey)) {
-        return true;
+    const bool held = isGamepadHeld(shell.gamepads, virtualKey) ||
+                      isArrowHeld(SDL_GetKeyboardState(nullptr),
+                                  static_cast<Uint16>(SDL_GetModState()), virtualKey);
+    if (held) {
+        recordHeld(shell.recording, virtualKey);
     }
-    return isArrowHeld(SDL_GetKeyboardState(nullptr), static_cast<Uint16>(SDL_GetModState()),
-                       virtualKey);
+    return held;
 }
 
 void ShellEffects::playSound(SoundCue cue) {
@@ -206,8 +197,22 @@ void ShellEffects::destroyWindow() {
     destroyGameWindow(shell);
 }
 
-bool startShell(Shell& shell) {
-    shell.settings = readGameSettings();
+void resizeToDrawable(Shell& shell) {
+    int width = 0;
+    int height = 0;
+    SDL_GL_GetDrawableSize(shell.window, &width, &height);
+    setView(width, height, shell.settings.screenWidth, shell.settings.screenHeight);
+}
+
+void toggleFullscreen(Shell& shell) {
+    if (shell.fullscreenActive) {
+        leaveFullscreen(shell);
+    } else {
+        enterFullscreen(shell);
+    }
+}
+
+bool openGameWindow(Shell& shell) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         reportStartFailure("cannot open the game's window", SDL_GetError());
         return false;
@@ -245,20 +250,35 @@ bool startShell(Shell& shell) {
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     SDL_EventState(SDL_FINGERMOTION, SDL_IGNORE);
     SDL_StopTextInput();
+    return true;
+}
 
-    const Settings& settings = shell.settings.settings;
-    shell.game.effects = &shell.effects;
-    const float bestScore = readBestScore(settings.gameMode);
-    setUpPicture(shell.picture, renderSettingsOf(shell.settings));
+void showGameWindow(Shell& shell, std::int32_t gameMode) {
+    RenderSettings render = renderSettingsOf(shell.settings);
+    render.gameMode = gameMode;
+    setUpPicture(shell.picture, render);
     openSoundCues(shell.sound);
 
     SDL_ShowWindow(shell.window);
-    if (settings.fullscreen) {
+    if (shell.settings.settings.fullscreen) {
         enterFullscreen(shell);
     }
-    const auto seed = static_cast<std::uint32_t>(SDL_GetPerformanceCounter());
-    startGame(shell.game, {bestScore, settings.soundOn, seed});
     shell.running = true;
+}
+
+bool startShell(Shell& shell) {
+    shell.settings = readGameSettings();
+    if (!openGameWindow(shell)) {
+        return false;
+    }
+    const Settings& settings = shell.settings.settings;
+    shell.game.effects = &shell.effects;
+    const float bestScore = readBestScore(settings.gameMode);
+    showGameWindow(shell, settings.gameMode);
+    const auto seed = static_cast<std::uint32_t>(shell.readCounter());
+    startRecording(shell.recording, {seed, settings.gameMode, settings.soundOn, bestScore},
+                   shell.replayCapacity);
+    startGame(shell.game, {bestScore, settings.soundOn, seed});
     return true;
 }
 
@@ -279,10 +299,14 @@ bool runLoopTurn(Shell& shell) {
     }
     drawFrame(shell.picture, shell.game, shell.framesPerSecond);
     SDL_GL_SwapWindow(shell.window);
-    measureFrame(shell.timer, SDL_GetPerformanceCounter(), shell.game.frameTime,
-                 shell.framesPerSecond);
+    measureFrame(shell.timer, shell.readCounter(), shell.game.frameTime, shell.framesPerSecond);
+    shell.turnTicking = true;
     pollControls(shell.game);
     gameTick(shell.game);
+    shell.turnTicking = false;
+    if (shell.running) {
+        endRecordedTurn(shell.recording, shell.game.frameTime);
+    }
     return shell.running;
 }
 
@@ -291,7 +315,20 @@ void destroyGameWindow(Shell& shell) {
         return;
     }
     releaseWindow(shell);
+    // The rules end the game inside a tick: that turn is part of the game. A close between
+    // turns leaves the keys of the unfinished one out, which changed neither score nor grid.
+    if (shell.turnTicking) {
+        endRecordedTurn(shell.recording, shell.game.frameTime);
+    }
+    writeLastGame(shell.recording, handBackScore(shell.game.score));
     handBack(shell);
+    shell.running = false;
+}
+
+void closeGameWindow(Shell& shell) {
+    if (shell.window != nullptr) {
+        releaseWindow(shell);
+    }
     shell.running = false;
 }
 

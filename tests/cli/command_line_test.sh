@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The programs' own command lines: --help and --version answer without a display, and a game
-# result with a negative score token is still a game result, never an option.
+# The programs' own command lines: --help and --version answer without a display, crvmain's
+# other command lines and unreadable replays are refused before a window, and a game result
+# with a negative score token is still a game result, never an option.
 # Usage: command_line_test.sh VERSION CORVANTH CRVMAIN CRVSIM
 set -uo pipefail
 version=$1
@@ -58,6 +59,32 @@ done
 if [ -n "$(ls -A "$work")" ]; then
     fail "--help and --version left files in the working directory: $(ls -A "$work")"
 fi
+
+# crvmain takes only --replay FILE besides them; any other command line, and a replay it cannot
+# read, end it with status 2 before a window is opened or a file written.
+mkdir "$work/replays"
+printf 'not a replay' >"$work/replays/plain.crr"
+while IFS='|' read -r arguments expected; do
+    # shellcheck disable=SC2086 # the arguments split as written
+    (cd "$work/replays" && "$crvmain" $arguments) >"$work.out" 2>"$work.err"
+    status=$?
+    err=$(cat "$work.err")
+    [ "$status" -eq 2 ] || fail "crvmain $arguments: exit status $status, expected 2 ($err)"
+    [ "$err" = "$expected" ] || fail "crvmain $arguments: printed \"$err\", expected \"$expected\""
+    [ ! -s "$work.out" ] || fail "crvmain $arguments wrote to standard output: $(cat "$work.out")"
+done <<'CASES'
+--play|usage: crvmain [--help | --version | --replay FILE]
+--replay|usage: crvmain [--help | --version | --replay FILE]
+--replay plain.crr more|usage: crvmain [--help | --version | --replay FILE]
+--help --replay|usage: crvmain [--help | --version | --replay FILE]
+--replay missing.crr|crvmain: cannot watch "missing.crr": No such file or directory
+--replay .|crvmain: cannot watch ".": Is a directory
+--replay plain.crr|crvmain: cannot watch "plain.crr": not a Corvanth replay
+CASES
+rm -f "$work.out" "$work.err"
+[ "$(ls -A "$work/replays")" = plain.crr ] ||
+    fail "crvmain left files beside the replay: $(ls -A "$work/replays")"
+rm -rf "$work/replays"
 
 # crvsim takes --help alone; among other options it is an error, not a missing value.
 run "$crvsim" --seed 3 --help

@@ -1,6 +1,10 @@
 // No loop turn allocates: turns with keys, a pointer flood, a resized window, full screen, and
-// pads pressed, moved, plugged in and pulled ask nothing of the heap.
+// pads pressed, moved, plugged in and pulled ask nothing of the heap, recorded as they are; nor
+// does a turn of watching a replay.
 #include "pad_fixture.h"
+#include "replay_fixture.h"
+
+#include "game/shell/watch_replay.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -65,6 +69,9 @@ TEST_F(PadTest, LoopTurnsWithPadEventsAllocateNothing) {
         if (round == 1) { // the first round lets the GL and SDL build what they keep
             EXPECT_EQ(allocationCount.load() - before, 0);
         }
+        const crv::ReplayRecord& record = shell->recording.record;
+        EXPECT_GT(record.turnCount, 20u * (round + 1));
+        EXPECT_FALSE(record.cut);
         EXPECT_EQ(openPads(), 1);
         EXPECT_EQ(shell->game.gameState, crv::Playing);
     }
@@ -108,6 +115,51 @@ TEST_F(PadTest, LoopTurnsOfKeysPointerResizingAndFullScreenAllocateNothing) {
     const long before = allocationCount.load();
     busyTurns();
     EXPECT_EQ(allocationCount.load() - before, 0);
+    // Every turn went into the record, with its keys.
+    const crv::ReplayRecord& record = shell->recording.record;
+    EXPECT_EQ(record.turnCount, 80u);
+    EXPECT_GT(record.used, 80u * crv::replayTurnBytes + 40u);
+    EXPECT_FALSE(record.cut);
+}
+
+TEST_F(PadTest, TurnsOfWatchingAReplayAllocateNothing) {
+#if !defined(CRV_COUNT_ALLOCATIONS)
+    GTEST_SKIP() << "allocations are counted in the builds without AddressSanitizer";
+#endif
+    crv::Watch watch;
+    crv::reserveReplay(watch.record, {1, 1, 1, 0.0f}, 1 << 16);
+    crv::testing::recordTurns(watch.record,
+                              {{1.0f, crv::HeldDown, {}},
+                               {0.0f, 0, {crv::KeyLeft, crv::KeyUp}},
+                               {2.5f, crv::HeldRight, {crv::KeyRight}}},
+                              1000);
+    crv::testing::testClock = {};
+    crv::testing::testClock.step = crv::testing::ticksPerSixtieth;
+    shell->readCounter = crv::testing::readTestClock;
+    ASSERT_TRUE(crv::startWatching(*shell, watch));
+    shell->timer.frequency = crv::testing::testClockFrequency;
+    // Turns played, the viewer's keys (F, P twice, a game key, full screen and back) and
+    // turns with nothing due.
+    const auto watchTurns = [this, &watch] {
+        const SDL_Keycode keys[] = {SDLK_f, SDLK_p, SDLK_p, SDLK_LEFT, SDLK_F11, SDLK_F11};
+        for (int i = 0; i < 60; ++i) {
+            if (i % 10 == 0) {
+                SDL_Event event{};
+                event.type = SDL_KEYDOWN;
+                event.key.keysym.sym = keys[i / 10];
+                event.key.keysym.scancode = SDL_GetScancodeFromKey(keys[i / 10]);
+                SDL_PushEvent(&event);
+            }
+            crv::testing::testClock.step = i % 3 == 0 ? 0 : crv::testing::ticksPerSixtieth * 3;
+            ASSERT_TRUE(crv::runWatchTurn(*shell, watch));
+        }
+    };
+    watchTurns(); // lets SDL and the GL build what they keep
+    const long before = allocationCount.load();
+    const std::uint32_t turnsBefore = watch.turnsPlayed;
+    watchTurns();
+    EXPECT_EQ(allocationCount.load() - before, 0);
+    EXPECT_GT(watch.turnsPlayed, turnsBefore + 50);
 }
 
 } // namespace
