@@ -6,9 +6,11 @@ source "$(dirname "$0")/e2e_lib.sh"
 SOURCE_DIR=$(cd "$(dirname "$0")/../.." && pwd)
 # Kept between runs, so only what changed is built again.
 DEB_BUILD=$BUILD_DIR/deb-release
+# The package holds no crvsim: the test build's checks the release's replays.
+CRVSIM=$BUILD_DIR/run/crvsim
 ROOT=$(mktemp -d /tmp/corvanth-deb-XXXXXX)
 WORK_DIR=$ROOT/home/.local/share/corvanth
-trap 'cleanup; rm -rf "$ROOT"' EXIT
+REMOVE_AT_EXIT+=("$ROOT")
 
 # Runs a command with its output in a log that is shown only when it fails.
 logged() {

@@ -44,8 +44,18 @@ session_pids() {
     return 0
 }
 
+# Processes a test starts besides the programs and the X server (a window manager, a pointer
+# flood); ended by cleanup.
+HELPER_PIDS=()
+# Directories a test made for itself, removed at the very end.
+REMOVE_AT_EXIT=()
+
 cleanup() {
     local status=$?
+    local helper
+    for helper in "${HELPER_PIDS[@]}"; do
+        kill "$helper" 2>/dev/null || true
+    done
     if [ $status -ne 0 ] && [ -n "${WORK_DIR:-}" ] && [ -n "${XVFB_PID:-}" ]; then
         # What the screen showed when it failed, to look at.
         timeout 5 import -window root "$WORK_DIR/failed.png" 2>/dev/null || true
@@ -68,6 +78,10 @@ cleanup() {
     elif [ -n "${WORK_DIR:-}" ]; then
         rm -rf "$WORK_DIR"
     fi
+    for helper in "${REMOVE_AT_EXIT[@]}"; do
+        rm -rf "$helper"
+    done
+    exit $status
 }
 trap cleanup EXIT
 
@@ -253,6 +267,37 @@ play_from_menu_and_quit() {
     keys_to "$game" Escape y
     wait_process_gone crvmain
     wait_program_window corvanth "Corvanth v1.5" >/dev/null
+    WATCHER=$expected check_replay "$(handed_back_score)"
+}
+
+# The score the front end was handed by the game that just ended, from its command line.
+handed_back_score() {
+    local arguments
+    mapfile -t arguments < <(process_arguments "$(wait_process corvanth)")
+    decode "${arguments[2]}" $GAME_RESULT_PAIR
+}
+
+# The proof that the real game and the headless rules agree on real play: the replay the game
+# left, checked by crvsim, ends with exactly the score the game handed back, and watched again
+# in the real game window it ends on the same grid. $1 is the handed-back score; the replay is
+# in the working directory. CRVSIM may name another build's crvsim.
+check_replay() {
+    local score=$1 checked watched rows
+    [ -s "$WORK_DIR/lastgame.crr" ] || fail "the game left no lastgame.crr"
+    checked=$(cd "$WORK_DIR" &&
+        "${CRVSIM:-$RUN_DIR/crvsim}" --replay lastgame.crr 2>>"$WORK_DIR/programs.log") ||
+        fail "crvsim --replay lastgame.crr failed (status $?)"
+    # The final block: "state S saved T score X ...", then 18 rows before its "end".
+    [ "$(head -n 1 <<<"$checked" | awk '{ print $6 }' | cut -d. -f1)" = "$score" ] ||
+        fail "crvsim ends the replay with \"$(head -n 1 <<<"$checked")\", the game handed back $score"
+    rows=$(tail -n 19 <<<"$checked" | head -n 18)
+    # In the working directory, whose corvanth.cfg gives the picture settings.
+    watched=$(cd "$WORK_DIR" && timeout 180 "${WATCHER:-$RUN_DIR/crvmain}" --replay lastgame.crr \
+        2>>"$WORK_DIR/programs.log") || fail "crvmain --replay lastgame.crr failed (status $?)"
+    [ "$(head -n 1 <<<"$watched")" = "score $score" ] ||
+        fail "the game window's replay ends with \"$(head -n 1 <<<"$watched")\", not score $score"
+    [ "$(tail -n +2 <<<"$watched")" = "$rows" ] ||
+        fail "the game window's replay ends on another grid than crvsim's"
 }
 
 no_process() {

@@ -30,6 +30,7 @@ done
 step "Escape, Y: the front end warns that the game could be neither counted nor entered"
 keys_to "$game" Escape y
 wait_process_gone crvmain
+check_replay "$(handed_back_score)"
 for file in nrgames.dat swing.scr; do
     warning=$(wait_window "Save failed" 5)
     keys_to "$warning" Return

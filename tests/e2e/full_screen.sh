@@ -49,6 +49,7 @@ check_full_screen() {
     keys_to "$game" Escape y
     wait_process_gone crvmain
     wait_program_window corvanth "Corvanth v1.5" >/dev/null
+    check_replay "$(handed_back_score)"
     for pid in $(session_pids corvanth); do
         kill "$pid"
     done
@@ -65,8 +66,7 @@ check_full_screen bare
 
 step "under a window manager"
 openbox >>"$WORK_DIR/programs.log" 2>&1 &
-OPENBOX_PID=$!
-trap 'kill "$OPENBOX_PID" 2>/dev/null; cleanup' EXIT
+HELPER_PIDS+=($!)
 window_manager_runs() {
     xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"
 }

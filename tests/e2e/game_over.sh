@@ -37,5 +37,6 @@ mapfile -t arguments < <(process_arguments "$(wait_process corvanth)")
 [ "${arguments[1]}" = 1 ] || fail "mode ${arguments[1]}, expected 1 (swinging)"
 score=$(decode "${arguments[2]}" $GAME_RESULT_PAIR)
 echo "final score $score"
+check_replay "$score"
 expect_file nrgames.dat games_played_text 1 0
 echo "PASS"

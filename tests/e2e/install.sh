@@ -7,7 +7,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 ROOT=$(mktemp -d /tmp/corvanth-install-XXXXXX)
 PREFIX=$ROOT/prefix
 WORK_DIR=$ROOT/home/.local/share/corvanth
-trap 'cleanup; rm -rf "$ROOT"' EXIT
+REMOVE_AT_EXIT+=("$ROOT")
 
 step "install into a fresh prefix"
 cmake --install "$BUILD_DIR" --prefix "$PREFIX" >/dev/null

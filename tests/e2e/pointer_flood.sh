@@ -19,7 +19,7 @@ for i in $(seq 1 8000); do
 done
 xdotool "${moves[@]}" 2>/dev/null &
 FLOOD_PID=$!
-trap 'kill "$FLOOD_PID" 2>/dev/null; cleanup' EXIT
+HELPER_PIDS+=("$FLOOD_PID")
 sleep 3
 
 step "Escape and Y, the pointer still moving, end the game within a second"
@@ -30,4 +30,6 @@ elapsed=$(( ($(date +%s%N) - sent) / 1000000 ))
 kill -0 "$FLOOD_PID" 2>/dev/null || fail "the flood was over before the keys came"
 echo "the game ended $elapsed ms after Escape and Y"
 (( elapsed <= 1000 )) || fail "the game ended only $elapsed ms after Escape and Y"
+kill "$FLOOD_PID" 2>/dev/null || true
+check_replay "$(handed_back_score)"
 echo "PASS"

@@ -79,6 +79,7 @@ mapfile -t arguments < <(process_arguments "$pid")
 score=$(decode "${arguments[2]}" $GAME_RESULT_PAIR)
 (( score > 0 )) || fail "final score $score after dropping pieces"
 echo "final score $score"
+check_replay "$score"
 expect_file nrgames.dat games_played_text 8 3
 expect_no_window "Highscores"
 expect_no_window "Corvanth v1.5"

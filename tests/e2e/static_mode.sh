@@ -27,6 +27,7 @@ mapfile -t arguments < <(process_arguments "$(wait_process corvanth)")
 [ "${arguments[1]}" = 0 ] || fail "mode ${arguments[1]}, expected 0 (static)"
 score=$(decode "${arguments[2]}" $GAME_RESULT_PAIR)
 (( score > 0 && score <= 3000 )) || fail "final score $score"
+check_replay "$score"
 expect_file nrgames.dat games_played_text 0 1
 expect_no_window "Highscore!"
 expect_no_window "Highscores"

@@ -27,7 +27,7 @@ echo "handed back: mode ${arguments[1]}, score $score"
 [ -s lastgame.crr ] || fail "the game left no lastgame.crr"
 cp lastgame.crr played.crr
 : >watched.txt
-files_before=$(ls -I "*.png") # the pictures and watched.txt are the test's own
+files_before=$(ls -I "*.png" -I "*.ppm") # the pictures and watched.txt are the test's own
 
 step "watch it again: the window draws, then closes by itself"
 "$RUN_DIR/crvmain" --replay lastgame.crr >watched.txt 2>>"$WORK_DIR/programs.log" &
@@ -44,7 +44,8 @@ wait "$watcher" || status=$?
     fail "not 18 rows of the grid after the score: $(cat watched.txt)"
 [ "$(session_pids corvanth)" = "$front_end" ] || fail "watching started a front end"
 cmp -s lastgame.crr played.crr || fail "watching changed lastgame.crr"
-[ "$(ls -I "*.png")" = "$files_before" ] || fail "watching left files: $(ls)"
+[ "$(ls -I "*.png" -I "*.ppm")" = "$files_before" ] || fail "watching left files: $(ls)"
+check_replay "$score"
 
 step "a game that is killed leaves lastgame.crr as it was"
 "$RUN_DIR/crvmain" >>"$WORK_DIR/programs.log" 2>&1 &
