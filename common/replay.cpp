@@ -146,7 +146,9 @@ std::string encodeReplay(const ReplayRecord& record) {
     // The header and the turns packed as one zlib stream.
     const uLong innerSize = static_cast<uLong>(inner.size() + record.used);
     z_stream stream{};
-    deflateInit(&stream, Z_BEST_COMPRESSION);
+    if (deflateInit(&stream, Z_BEST_COMPRESSION) != Z_OK) {
+        return {};
+    }
     std::string out(fileTag, sizeof fileTag);
     putU32(out, replayVersion);
     putU32(out, static_cast<std::uint32_t>(innerSize));
@@ -155,12 +157,17 @@ std::string encodeReplay(const ReplayRecord& record) {
     stream.avail_out = static_cast<uInt>(out.size() - outerSize);
     stream.next_in = reinterpret_cast<Bytef*>(inner.data());
     stream.avail_in = static_cast<uInt>(inner.size());
-    deflate(&stream, Z_NO_FLUSH);
-    stream.next_in = record.bytes.get();
-    stream.avail_in = static_cast<uInt>(record.used);
-    deflate(&stream, Z_FINISH);
+    bool packed = deflate(&stream, Z_NO_FLUSH) == Z_OK;
+    if (packed) {
+        stream.next_in = record.bytes.get();
+        stream.avail_in = static_cast<uInt>(record.used);
+        packed = deflate(&stream, Z_FINISH) == Z_STREAM_END;
+    }
     out.resize(outerSize + stream.total_out);
     deflateEnd(&stream);
+    if (!packed) {
+        return {}; // zlib ran out of memory: no file rather than a broken one
+    }
     return out;
 }
 

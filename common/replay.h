@@ -84,7 +84,7 @@ void reserveReplay(ReplayRecord& record, const ReplayStart& start,
 /// finite), the record is cut and takes no more turns; the game is not told.
 void recordTurn(ReplayRecord& record, const ReplayTurn& turn);
 
-/// The file's content for the record.
+/// The file's content for the record; empty when zlib could not pack it (out of memory).
 std::string encodeReplay(const ReplayRecord& record);
 
 /// Reads a replay file's content into the record, every turn checked. False, with the reason

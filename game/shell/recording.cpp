@@ -35,7 +35,13 @@ void endRecordedTurn(Recording& recording, float frameTime) {
 
 void writeLastGame(Recording& recording, std::int32_t finalScore) {
     recording.record.finalScore = finalScore;
-    const FileStatus status = replaceFile(lastGameReplayFileName, encodeReplay(recording.record));
+    const std::string content = encodeReplay(recording.record);
+    if (content.empty()) {
+        printProblem(std::string("Could not save \"") + lastGameReplayFileName +
+                     "\": out of memory");
+        return;
+    }
+    const FileStatus status = replaceFile(lastGameReplayFileName, content);
     if (!status) {
         printProblem(saveFailureText(lastGameReplayFileName, status));
     }
