@@ -1,35 +1,8 @@
 // No frame allocates: drawing every state of a full game asks nothing of the heap.
 #include "scene_fixture.h"
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<long> allocationCount{0};
-}
-
-// AddressSanitizer's own operator new meets this one inside the GL driver's libraries and
-// reports a mismatch, so the count is taken in the builds without it.
-#if !defined(__SANITIZE_ADDRESS__)
-#define CRV_COUNT_ALLOCATIONS 1
-
-// Counts this program's C++ allocations; Mesa's own C allocations are not ours to count.
-void* operator new(std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-#endif
+#define CRV_ALLOCATIONS_MEET_GL 1
+#include "tests/counted_allocations.h"
 
 namespace {
 

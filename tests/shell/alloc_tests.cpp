@@ -6,35 +6,8 @@
 
 #include "game/shell/watch_replay.h"
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<long> allocationCount{0};
-}
-
-// AddressSanitizer's own operator new meets this one inside the GL driver's libraries and
-// reports a mismatch, so the count is taken in the builds without it.
-#if !defined(__SANITIZE_ADDRESS__)
-#define CRV_COUNT_ALLOCATIONS 1
-
-// Counts this program's C++ allocations; SDL's and Mesa's own C allocations are not ours.
-void* operator new(std::size_t size) {
-    allocationCount.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-#endif
+#define CRV_ALLOCATIONS_MEET_GL 1
+#include "tests/counted_allocations.h"
 
 namespace {
 
@@ -83,15 +56,7 @@ TEST_F(PadTest, LoopTurnsOfKeysPointerResizingAndFullScreenAllocateNothing) {
 #endif
     ASSERT_TRUE(crv::startShell(*shell));
     // Turns of every kind: keys, a pointer flood, a resized window, full screen and back.
-    const auto pushKey = [this](SDL_Keycode symbol) {
-        SDL_Event event{};
-        event.type = SDL_KEYDOWN;
-        event.key.keysym.sym = symbol;
-        event.key.keysym.scancode = SDL_GetScancodeFromKey(symbol);
-        event.key.windowID = SDL_GetWindowID(shell->window);
-        SDL_PushEvent(&event);
-    };
-    const auto busyTurns = [this, &pushKey] {
+    const auto busyTurns = [this] {
         for (int i = 0; i < 40; ++i) {
             SDL_Event event{};
             event.type = i % 2 == 0 ? SDL_MOUSEMOTION : SDL_MOUSEBUTTONDOWN;

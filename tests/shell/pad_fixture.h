@@ -3,6 +3,8 @@
 
 #include "game/rules/game.h"
 #include "game/shell/game_shell.h"
+#include "key_events.h"
+#include "tests/common/temp_dir_fixture.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -18,32 +20,27 @@
 
 namespace crv::testing {
 
-class PadTest : public ::testing::Test {
+class PadTest : public TempDirTest {
   protected:
     void SetUp() override {
+        TempDirTest::SetUp();
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         setenv("SDL_AUDIODRIVER", "disk", 1);
         // An offscreen window never has the focus, and SDL drops pad input of a game without it.
         setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
-        char pattern[] = "/tmp/crvpads-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        directory = pattern;
-        ASSERT_EQ(getcwd(previousDirectory, sizeof previousDirectory), previousDirectory);
-        ASSERT_EQ(chdir(directory.c_str()), 0);
         std::ofstream script("corvanth"); // a front end that only says it was started
         script << "#!/bin/sh\ntouch started\n";
         script.close();
         chmod("corvanth", 0755);
         shell = std::make_unique<Shell>();
-        shell->frontEndDirectory = directory + "/";
+        shell->frontEndDirectory = dir.string() + "/";
         // Pads can be plugged in before the game starts only once SDL's joysticks run.
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
     }
 
     void TearDown() override {
         stopShell(*shell); // quits SDL, which unplugs every virtual pad
-        EXPECT_EQ(chdir(previousDirectory), 0);
-        std::system(("rm -rf " + directory).c_str());
+        TempDirTest::TearDown();
     }
 
     /// Plugs in a pad with every button and axis of the game-controller layout, all at rest;
@@ -71,6 +68,8 @@ class PadTest : public ::testing::Test {
 
     /// A press and release that both reach SDL before the next loop turn, so only the
     /// press event, not the held state, can tell the game about it.
+    void pushKey(SDL_Keycode symbol) { pushKeyDown(shell->window, symbol); }
+
     static void tap(SDL_Joystick* pad, SDL_GameControllerButton button) {
         SDL_JoystickSetVirtualButton(pad, button, 1);
         SDL_PumpEvents();
@@ -149,8 +148,6 @@ class PadTest : public ::testing::Test {
         return false;
     }
 
-    std::string directory;
-    char previousDirectory[4096] = {};
     std::unique_ptr<Shell> shell;
 };
 

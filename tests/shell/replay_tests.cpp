@@ -75,15 +75,6 @@ std::set<std::string> fileNames() {
 
 class ReplayTest : public PadTest {
   protected:
-    void pushKey(SDL_Keycode symbol) {
-        SDL_Event event{};
-        event.type = SDL_KEYDOWN;
-        event.key.keysym.sym = symbol;
-        event.key.keysym.scancode = SDL_GetScancodeFromKey(symbol);
-        event.key.windowID = SDL_GetWindowID(shell->window);
-        SDL_PushEvent(&event);
-    }
-
     void pushQuit() {
         SDL_Event quit{};
         quit.type = SDL_QUIT;
@@ -94,7 +85,7 @@ class ReplayTest : public PadTest {
     void startWatching(std::unique_ptr<crv::Watch>& watch, std::uint64_t clockStep) {
         crv::stopShell(*shell);
         shell = std::make_unique<crv::Shell>();
-        shell->frontEndDirectory = directory + "/";
+        shell->frontEndDirectory = dir.string() + "/";
         testClock = {};
         testClock.step = clockStep;
         shell->readCounter = readTestClock;
@@ -127,7 +118,7 @@ TEST_F(ReplayTest, PlayedGamesWatchedAgainEndInTheSameState) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         shell = std::make_unique<crv::Shell>();
-        shell->frontEndDirectory = directory + "/";
+        shell->frontEndDirectory = dir.string() + "/";
         std::remove("lastgame.crr");
         std::remove("started");
         SDL_InitSubSystem(SDL_INIT_JOYSTICK);
@@ -244,7 +235,7 @@ TEST_F(ReplayTest, ACutRecordLetsTheGameGoOnAndSaysSo) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         shell = std::make_unique<crv::Shell>();
-        shell->frontEndDirectory = directory + "/";
+        shell->frontEndDirectory = dir.string() + "/";
         shell->replayCapacity = c.capacity;
         std::remove("started");
         ASSERT_TRUE(crv::startShell(*shell));

@@ -4,6 +4,7 @@
 #include "game/shell/game_shell.h"
 #include "game/shell/key_map.h"
 #include "game/shell/sound_cues.h"
+#include "key_events.h"
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -52,14 +53,7 @@ class ShellTest : public ::testing::Test {
         file << content;
     }
 
-    void pushKey(SDL_Keycode symbol) {
-        SDL_Event event{};
-        event.type = SDL_KEYDOWN;
-        event.key.keysym.sym = symbol;
-        event.key.keysym.scancode = SDL_GetScancodeFromKey(symbol);
-        event.key.windowID = SDL_GetWindowID(shell->window);
-        SDL_PushEvent(&event);
-    }
+    void pushKey(SDL_Keycode symbol) { crv::testing::pushKeyDown(shell->window, symbol); }
 
     /// Runs loop turns until the loop ends or the time runs out; false on time-out.
     bool runUntilEnd(double seconds) {

@@ -2,6 +2,7 @@
 #include "game/shell/window_identity.h"
 
 #include "data/assets.h"
+#include "tests/common/temp_dir_fixture.h"
 #include "tests/render/tga_fixture.h"
 
 #include <gtest/gtest.h>
@@ -13,21 +14,8 @@
 
 namespace {
 
-class WindowIconTest : public ::testing::Test {
+class WindowIconTest : public TempDirTest {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/crvicon-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        directory = pattern;
-        ASSERT_EQ(getcwd(previousDirectory, sizeof previousDirectory), previousDirectory);
-        ASSERT_EQ(chdir(directory.c_str()), 0);
-    }
-
-    void TearDown() override {
-        EXPECT_EQ(chdir(previousDirectory), 0);
-        std::system(("rm -rf " + directory).c_str());
-    }
-
     /// Red, green, blue and alpha of the read icon at (x, y), y = 0 at the top.
     std::string pixelAt(int x, int y) const {
         const std::uint8_t* p = pixels + (y * crv::gameIconFile.width + x) * 4;
@@ -35,8 +23,6 @@ class WindowIconTest : public ::testing::Test {
                " " + std::to_string(p[3]);
     }
 
-    std::string directory;
-    char previousDirectory[4096] = {};
     std::uint8_t pixels[crv::gameIconFile.width * crv::gameIconFile.height * 4] = {};
 };
 
