@@ -6,7 +6,7 @@
 #include "game/rules/game.h"
 #include "game/rules/playfield_text.h"
 #include "game/rules/start.h"
-#include "game/rules/tick.h"
+#include "game/rules/turn.h"
 
 #include <cerrno>
 #include <cmath>
@@ -143,10 +143,8 @@ bool runCommand(Simulation& sim, const std::vector<std::string>& words, std::ost
         }
         for (long long i = 0; i < count; ++i) {
             // The loop's first measurement is exactly 1, whatever the counter says.
-            game.frameTime = sim.firstTurnTaken ? frameTime : 1.0f;
+            finishTurn(game, sim.firstTurnTaken ? frameTime : 1.0f);
             sim.firstTurnTaken = true;
-            pollControls(game);
-            gameTick(game);
         }
         return true;
     }

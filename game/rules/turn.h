@@ -1,4 +1,4 @@
-// One loop turn of the rules from its inputs alone, for a game played again.
+// One loop turn of the rules: its keys as they arrive, then its finishing call.
 #pragma once
 
 #include "game/rules/game.h"
@@ -7,10 +7,14 @@
 
 namespace crv {
 
-/// What the rules do in one loop turn of the game program, given what they read in it: the
-/// turn's key-downs in their order, then its frameTime, the poll of the held arrows (which
-/// asks the game's effects) and the tick. Drawing, which happens between the keys and the
-/// frame time in the game program, reads the game and changes nothing of it.
+/// The end of every loop turn, live, watched or simulated: the turn's frameTime, the poll of
+/// the held arrows (which asks the game's effects) and the tick. The turn's key-downs went to
+/// handleGameKey before it, as they arrived; drawing, between the keys and the frame time in
+/// the game program, reads the game and changes nothing of it.
+void finishTurn(Game& game, float frameTime);
+
+/// A whole turn from its inputs alone, for a game played again: the key-downs in their order,
+/// then finishTurn.
 void playTurn(Game& game, const std::int32_t* keys, int keyCount, float frameTime);
 
 } // namespace crv

@@ -6,6 +6,7 @@
 #include "game/rules/landing.h"
 #include "game/rules/random.h"
 #include "game/rules/tick.h"
+#include "game/rules/turn.h"
 
 #include <gtest/gtest.h>
 
@@ -37,12 +38,8 @@ class RulesTest : public ::testing::Test {
         resetGame(game);
     }
 
-    /// One loop turn as the game program runs it: poll, then tick.
-    void turn(float frameTime = 1.0f) {
-        game.frameTime = frameTime;
-        crv::pollControls(game);
-        crv::gameTick(game);
-    }
+    /// One loop turn as the game program ends it: poll, then tick.
+    void turn(float frameTime = 1.0f) { crv::finishTurn(game, frameTime); }
 
     void turns(int count, float frameTime = 1.0f) {
         for (int i = 0; i < count; ++i) {
