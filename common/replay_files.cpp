@@ -47,6 +47,19 @@ ReplayFileCheck readReplayFile(const char* fileName, std::string& content) {
 
 } // namespace
 
+bool readReplayFile(const char* fileName, ReplayRecord& record, std::string& problem) {
+    FileText file = readFile(fileName, replayFileBytesMax + 1);
+    if (file.error != 0) {
+        problem = describeFileError(file.error);
+        return false;
+    }
+    if (file.text.size() > replayFileBytesMax) {
+        problem = "too large for a replay";
+        return false;
+    }
+    return decodeReplay(file.text, record, problem);
+}
+
 ReplayFileCheck checkReplayFile(const char* fileName) {
     std::string content;
     return readReplayFile(fileName, content);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/file_io.h"
+#include "common/replay.h"
 
 #include <cstdint>
 #include <string>
@@ -17,6 +18,7 @@ struct ReplayFileCheck {
     std::int32_t finalScore = 0; // as handed back
 };
 
+bool readReplayFile(const char* fileName, ReplayRecord& record, std::string& problem);
 /// Reads the file and decodes it, every turn checked, as the game would before showing it.
 ReplayFileCheck checkReplayFile(const char* fileName);
 

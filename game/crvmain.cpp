@@ -1,7 +1,7 @@
 // crvmain: the game program. Plays one game, then hands back to the front end; or shows a
 // recorded one.
 #include "common/program_info.h"
-#include "game/shell/game_shell.h"
+#include "game/shell/live_game.h"
 #include "game/shell/watch_replay.h"
 
 #include <cstdio>
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         return crv::runGame();
     }
     if (argc == 3 && std::strcmp(argv[1], "--replay") == 0) {
-        return crv::watchReplay(argv[2]);
+        return crv::watchReplayInWindow(argv[2]);
     }
     std::fputs(usageLine, stderr);
     return 2;

@@ -10,6 +10,8 @@ constexpr int rowCount = 18;
 constexpr int cellCount = columnCount * rowCount;
 constexpr int colorCount = 6;
 constexpr int keyCount = 100;
+/// The unit of every clock of the rules: frameTime and every speed count sixtieths of a second.
+constexpr float sixtiethsPerSecond = 60.0f;
 /// removalProgress runs from 0 to this; the marked cells go once it is beyond.
 constexpr float removalLength = 3.0f;
 

@@ -11,6 +11,10 @@ struct FrameTimer {
     bool measured = false;         // the first measurement spans from 0 and is meaningless
 };
 
+/// Counter ticks from the reading `last` to `reading`: all 64 bits, and none for a reading
+/// behind the last one, which a steady counter never gives.
+std::uint64_t ticksSince(std::uint64_t last, std::uint64_t reading);
+
 /// Measures one loop turn from a counter reading: frameTime in sixtieths of a second
 /// (exactly 1 on the first turn, and whenever the counter has no frequency) and the
 /// instantaneous frames per second. Any stall gives one large frameTime, without an upper bound.

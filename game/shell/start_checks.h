@@ -3,7 +3,7 @@
 // Does: refuse SDL's windowless drivers unless SDL_VIDEODRIVER names them; on X11, keep the X
 // errors of a broken GL driver from ending the program while the window and its context are
 // made; report a failure on standard error and in the "Error" box.
-// Does not: decide what start-up does after a failure (startShell does).
+// Does not: decide what start-up does after a failure (startGameWindow does).
 #pragma once
 
 #include <SDL.h>

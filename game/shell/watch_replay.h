@@ -11,8 +11,7 @@
 
 #include "common/replay.h"
 #include "game/rules/game.h"
-#include "game/shell/game_shell.h"
-#include "game/shell/sound_cues.h"
+#include "game/shell/game_window.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,22 +23,31 @@ namespace crv {
 constexpr int unwatchableReplayStatus = 2;
 
 /// The rules' platform while watching: the arrows held as the turn recorded them, the cues
-/// played, the end of the game noted.
-class ReplayEffects final : public GameEffects {
+/// played, the end of the game noted for the window.
+class WatchEffects final : public GameEffects {
   public:
     bool isKeyHeld(int virtualKey) override;
     void playSound(SoundCue cue) override;
     void destroyWindow() override;
 
-    SoundCues* sound = nullptr;
+    GameWindow* window = nullptr;
     std::uint8_t held = 0; // HeldArrow bits of the turn being played
-    bool ended = false;    // the rules ended the game
 };
 
-/// A replay being watched, and where the watching stands.
-struct Watch {
+/// A replay being watched in the window, and where the watching stands.
+class Watch final : public WindowDriver {
+  public:
+    std::int32_t gameMode(const GameSettings& settings) const override;
+    void start() override;
+    void takeKey(int virtualKey, bool repeat) override;
+    bool quitQuestionShows() const override;
+    void afterEvents() override;
+    void windowClosed() override;
+
+    GameWindow window;
+    Game game;
+    WatchEffects effects;
     ReplayRecord record;
-    ReplayEffects effects;
     std::size_t offset = 0; // of the turn after `next` in the record
     ReplayTurn next;        // the turn to play next, while `nextWaiting`
     bool nextWaiting = false;
@@ -53,23 +61,12 @@ struct Watch {
     Game shown;         // what the picture shows: a copy, so the viewer's switches stay out
 };
 
-/// Reads the replay file whole and checks it; false with the reason in the player's words.
-bool loadReplay(const char* fileName, ReplayRecord& record, std::string& error);
-
-/// Start-up as startShell's, from "corvanth.cfg" but in the recorded mode, then the recorded
-/// game's start. False as startShell, without a hand-back.
-bool startWatching(Shell& shell, Watch& watch);
-
-/// One turn of watching: the pending events, the recorded turns whose time has come, and a
-/// picture when anything changed, else a sleep of at most 10 ms. False once the watching ends.
-bool runWatchTurn(Shell& shell, Watch& watch);
-
 /// The final state as the watching prints it: "score N" with the score as handed back (before
 /// scrambling), then the grid's rows as crvsim shows them.
 std::string watchedStateText(const Game& game);
 
 /// The whole of `crvmain --replay FILE`: 0 after watching (the final state printed), 2 when
 /// the file cannot be watched, `startFailedStatus` when no window could be opened.
-int watchReplay(const char* fileName);
+int watchReplayInWindow(const char* fileName);
 
 } // namespace crv

@@ -18,7 +18,7 @@ TEST_F(PadTest, LoopTurnsWithPadEventsAllocateNothing) {
     GTEST_SKIP() << "allocations are counted in the builds without AddressSanitizer";
 #endif
     SDL_Joystick* pad = plugPad();
-    ASSERT_TRUE(crv::startShell(*shell));
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
     settle();
     for (int round = 0; round < 2; ++round) {
         freshPiece();
@@ -54,27 +54,27 @@ TEST_F(PadTest, LoopTurnsOfKeysPointerResizingAndFullScreenAllocateNothing) {
 #if !defined(CRV_COUNT_ALLOCATIONS)
     GTEST_SKIP() << "allocations are counted in the builds without AddressSanitizer";
 #endif
-    ASSERT_TRUE(crv::startShell(*shell));
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
     // Turns of every kind: keys, a pointer flood, a resized window, full screen and back.
     const auto busyTurns = [this] {
         for (int i = 0; i < 40; ++i) {
             SDL_Event event{};
             event.type = i % 2 == 0 ? SDL_MOUSEMOTION : SDL_MOUSEBUTTONDOWN;
-            event.button.windowID = SDL_GetWindowID(shell->window);
+            event.button.windowID = SDL_GetWindowID(shell->window.sdlWindow);
             SDL_PushEvent(&event);
             const SDL_Keycode keys[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_p, SDLK_p};
             if (i % 8 < 5) {
                 pushKey(keys[i % 8]);
             }
             if (i == 10) {
-                SDL_SetWindowSize(shell->window, 800, 500);
+                SDL_SetWindowSize(shell->window.sdlWindow, 800, 500);
             }
             if (i == 20 || i == 30) {
                 pushKey(SDLK_F11);
             }
-            ASSERT_TRUE(crv::runLoopTurn(*shell));
+            ASSERT_TRUE(crv::runWindowTurn(shell->window, *shell));
         }
-        SDL_SetWindowSize(shell->window, 512, 384);
+        SDL_SetWindowSize(shell->window.sdlWindow, 512, 384);
     };
     busyTurns(); // lets SDL and the GL build what they keep
     const long before = allocationCount.load();
@@ -91,18 +91,18 @@ TEST_F(PadTest, TurnsOfWatchingAReplayAllocateNothing) {
 #if !defined(CRV_COUNT_ALLOCATIONS)
     GTEST_SKIP() << "allocations are counted in the builds without AddressSanitizer";
 #endif
-    crv::Watch watch;
+    crv::stopGameWindow(shell->window); // the watching is a run of its own
+    const auto owned = std::make_unique<crv::Watch>();
+    crv::Watch& watch = *owned;
     crv::reserveReplay(watch.record, {1, 1, 1, 0.0f}, 1 << 16);
     crv::testing::recordTurns(watch.record,
                               {{1.0f, crv::HeldDown, {}},
                                {0.0f, 0, {crv::KeyLeft, crv::KeyUp}},
                                {2.5f, crv::HeldRight, {crv::KeyRight}}},
                               1000);
-    crv::testing::testClock = {};
-    crv::testing::testClock.step = crv::testing::ticksPerSixtieth;
-    shell->readCounter = crv::testing::readTestClock;
-    ASSERT_TRUE(crv::startWatching(*shell, watch));
-    shell->timer.frequency = crv::testing::testClockFrequency;
+    clock.step = crv::testing::ticksPerSixtieth;
+    watch.window.clock = clock.gameClock();
+    ASSERT_TRUE(crv::startGameWindow(watch.window, watch));
     // Turns played, the viewer's keys (F, P twice, a game key, full screen and back) and
     // turns with nothing due.
     const auto watchTurns = [this, &watch] {
@@ -115,8 +115,8 @@ TEST_F(PadTest, TurnsOfWatchingAReplayAllocateNothing) {
                 event.key.keysym.scancode = SDL_GetScancodeFromKey(keys[i / 10]);
                 SDL_PushEvent(&event);
             }
-            crv::testing::testClock.step = i % 3 == 0 ? 0 : crv::testing::ticksPerSixtieth * 3;
-            ASSERT_TRUE(crv::runWatchTurn(*shell, watch));
+            clock.step = i % 3 == 0 ? 0 : crv::testing::ticksPerSixtieth * 3;
+            ASSERT_TRUE(crv::runWindowTurn(watch.window, watch));
         }
     };
     watchTurns(); // lets SDL and the GL build what they keep
@@ -125,6 +125,7 @@ TEST_F(PadTest, TurnsOfWatchingAReplayAllocateNothing) {
     watchTurns();
     EXPECT_EQ(allocationCount.load() - before, 0);
     EXPECT_GT(watch.turnsPlayed, turnsBefore + 50);
+    crv::stopGameWindow(watch.window);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "pad_fixture.h"
 
 #include "game/rules/game.h"
-#include "game/shell/game_shell.h"
+#include "game/shell/live_game.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ bool turned(const crv::Game& game) {
 
 TEST_F(PadTest, EachPressActsOnceAsItsKey) {
     SDL_Joystick* pad = plugPad();
-    ASSERT_TRUE(crv::startShell(*shell));
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
     settle();
     ASSERT_EQ(openPads(), 1) << "a pad present at start is opened";
 
@@ -62,7 +62,7 @@ TEST_F(PadTest, EachPressActsOnceAsItsKey) {
 
 TEST_F(PadTest, HeldDirectionsKeepActingThroughThePoll) {
     SDL_Joystick* pad = plugPad();
-    ASSERT_TRUE(crv::startShell(*shell));
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
     settle();
 
     const struct {
@@ -101,7 +101,7 @@ TEST_F(PadTest, HeldDirectionsKeepActingThroughThePoll) {
 
 TEST_F(PadTest, TheStickActsOnlyOutsideItsDeadZoneAndLetsGoBelowIt) {
     SDL_Joystick* pad = plugPad();
-    ASSERT_TRUE(crv::startShell(*shell));
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
     settle();
     freshPiece();
     const crv::FallingPiece& piece = shell->game.fallingPiece;
@@ -122,7 +122,7 @@ TEST_F(PadTest, TheStickActsOnlyOutsideItsDeadZoneAndLetsGoBelowIt) {
 
 TEST_F(PadTest, AStickInMotionDoesNotHoldBackThePressesBehindIt) {
     SDL_Joystick* pad = plugPad();
-    ASSERT_TRUE(crv::startShell(*shell));
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
     settle();
     // A real stick reports every small change, hundreds a second, on every axis.
     for (int i = 0; i < 300; ++i) {
@@ -132,14 +132,14 @@ TEST_F(PadTest, AStickInMotionDoesNotHoldBackThePressesBehindIt) {
     }
     tap(pad, SDL_CONTROLLER_BUTTON_START);
     for (int turn = 0; turn < 10 && shell->game.gameState != crv::Paused; ++turn) {
-        crv::runLoopTurn(*shell);
+        crv::runWindowTurn(shell->window, *shell);
     }
     EXPECT_EQ(shell->game.gameState, crv::Paused);
 }
 
 TEST_F(PadTest, PadsPluggedInWhilePlayingActTogetherAndGoWhenPulled) {
     SDL_Joystick* first = plugPad();
-    ASSERT_TRUE(crv::startShell(*shell));
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
     settle();
     freshPiece();
     play(30.0f);
@@ -158,7 +158,8 @@ TEST_F(PadTest, PadsPluggedInWhilePlayingActTogetherAndGoWhenPulled) {
     unplugPad(second);
     settle();
     EXPECT_EQ(openPads(), 1);
-    EXPECT_FALSE(crv::isGamepadHeld(shell->gamepads, crv::KeyLeft)) << "a pulled pad holds nothing";
+    EXPECT_FALSE(crv::isGamepadHeld(shell->window.gamepads, crv::KeyLeft))
+        << "a pulled pad holds nothing";
     freshPiece();
     tap(first, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
     settle();
@@ -171,7 +172,7 @@ TEST_F(PadTest, PadsPluggedInWhilePlayingActTogetherAndGoWhenPulled) {
 
 TEST_F(PadTest, InTheQuitQuestionBSaysNoAndASaysYes) {
     SDL_Joystick* pad = plugPad();
-    ASSERT_TRUE(crv::startShell(*shell));
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
     settle();
 
     tap(pad, SDL_CONTROLLER_BUTTON_BACK);
@@ -185,7 +186,7 @@ TEST_F(PadTest, InTheQuitQuestionBSaysNoAndASaysYes) {
     settle();
     ASSERT_EQ(shell->game.gameState, crv::ConfirmQuit);
     tap(pad, SDL_CONTROLLER_BUTTON_A);
-    EXPECT_TRUE(playUntil(60.0f, [&] { return !shell->running; }));
+    EXPECT_TRUE(playUntil(60.0f, [&] { return !shell->window.open; }));
     EXPECT_EQ(shell->game.gameState, crv::Closed);
     EXPECT_TRUE(handedBack());
 }

@@ -2,8 +2,9 @@
 #pragma once
 
 #include "game/rules/game.h"
-#include "game/shell/game_shell.h"
+#include "game/shell/live_game.h"
 #include "key_events.h"
+#include "replay_fixture.h"
 #include "tests/common/temp_dir_fixture.h"
 
 #include <SDL.h>
@@ -32,14 +33,14 @@ class PadTest : public TempDirTest {
         script << "#!/bin/sh\ntouch started\n";
         script.close();
         chmod("corvanth", 0755);
-        shell = std::make_unique<Shell>();
+        shell = std::make_unique<LiveGame>();
         shell->frontEndDirectory = dir.string() + "/";
         // Pads can be plugged in before the game starts only once SDL's joysticks run.
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
     }
 
     void TearDown() override {
-        stopShell(*shell); // quits SDL, which unplugs every virtual pad
+        stopGameWindow(shell->window); // quits SDL, which unplugs every virtual pad
         TempDirTest::TearDown();
     }
 
@@ -68,7 +69,7 @@ class PadTest : public TempDirTest {
 
     /// A press and release that both reach SDL before the next loop turn, so only the
     /// press event, not the held state, can tell the game about it.
-    void pushKey(SDL_Keycode symbol) { pushKeyDown(shell->window, symbol); }
+    void pushKey(SDL_Keycode symbol) { pushKeyDown(shell->window.sdlWindow, symbol); }
 
     static void tap(SDL_Joystick* pad, SDL_GameControllerButton button) {
         SDL_JoystickSetVirtualButton(pad, button, 1);
@@ -89,7 +90,7 @@ class PadTest : public TempDirTest {
     void settle() {
         SDL_PumpEvents();
         for (int turn = 0; turn < 1000 && SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT); ++turn) {
-            runLoopTurn(*shell);
+            runWindowTurn(shell->window, *shell);
         }
     }
 
@@ -102,7 +103,7 @@ class PadTest : public TempDirTest {
             if (played > sixtieths) {
                 return false;
             }
-            const bool goesOn = runLoopTurn(*shell);
+            const bool goesOn = runWindowTurn(shell->window, *shell);
             played += shell->game.frameTime;
             if (!goesOn) {
                 return done();
@@ -130,7 +131,7 @@ class PadTest : public TempDirTest {
 
     int openPads() const {
         int count = 0;
-        for (const Gamepad& pad : shell->gamepads.pads) {
+        for (const Gamepad& pad : shell->window.gamepads.pads) {
             count += pad.controller != nullptr ? 1 : 0;
         }
         return count;
@@ -148,7 +149,9 @@ class PadTest : public TempDirTest {
         return false;
     }
 
-    std::unique_ptr<Shell> shell;
+    std::unique_ptr<LiveGame> shell;
+    /// For the tests that give a window their own clock; the others run on the real one.
+    TestClock clock;
 };
 
 } // namespace crv::testing

@@ -2,8 +2,7 @@
 #pragma once
 
 #include "common/replay.h"
-
-#include <SDL.h>
+#include "game/shell/game_window.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -21,21 +20,24 @@ struct TestClock {
     std::uint64_t step = 0;
     bool varied = false;
     std::uint32_t readings = 0;
-};
-inline TestClock testClock;
 
-inline Uint64 readTestClock() {
-    static constexpr std::uint64_t cycle[] = {100, 0, 100, 37, 250, 100, 0, 163, 100, 1, 149};
-    ++testClock.readings;
-    if (!testClock.varied) {
-        testClock.now += testClock.step;
-    } else if (testClock.readings % 250 == 0) {
-        testClock.now += 90 * ticksPerSixtieth; // a stall of 1.5 s
-    } else {
-        testClock.now += cycle[testClock.readings % (sizeof cycle / sizeof cycle[0])];
+    /// The clock for a game window; it reads this test clock, which must outlive the window.
+    GameClock gameClock() { return {readTestClock, this, testClockFrequency}; }
+
+    static std::uint64_t readTestClock(void* state) {
+        static constexpr std::uint64_t cycle[] = {100, 0, 100, 37, 250, 100, 0, 163, 100, 1, 149};
+        TestClock& clock = *static_cast<TestClock*>(state);
+        ++clock.readings;
+        if (!clock.varied) {
+            clock.now += clock.step;
+        } else if (clock.readings % 250 == 0) {
+            clock.now += 90 * ticksPerSixtieth; // a stall of 1.5 s
+        } else {
+            clock.now += cycle[clock.readings % (sizeof cycle / sizeof cycle[0])];
+        }
+        return clock.now;
     }
-    return testClock.now;
-}
+};
 
 /// One turn of a replay made in memory.
 struct TurnSpec {

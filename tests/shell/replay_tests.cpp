@@ -5,10 +5,11 @@
 
 #include "common/game_result.h"
 #include "common/replay.h"
+#include "common/replay_files.h"
 #include "game/rules/game.h"
 #include "game/rules/start.h"
 #include "game/rules/turn.h"
-#include "game/shell/game_shell.h"
+#include "game/shell/live_game.h"
 #include "game/shell/watch_replay.h"
 
 #include <SDL.h>
@@ -28,9 +29,6 @@
 namespace {
 
 using crv::testing::PadTest;
-using crv::testing::readTestClock;
-using crv::testing::testClock;
-using crv::testing::testClockFrequency;
 using crv::testing::ticksPerSixtieth;
 
 template <class T> bool sameBits(const T& a, const T& b) {
@@ -81,27 +79,48 @@ class ReplayTest : public PadTest {
         SDL_PushEvent(&quit);
     }
 
-    /// A new shell, as a new run of the program has, that watches the record given.
-    void startWatching(std::unique_ptr<crv::Watch>& watch, std::uint64_t clockStep) {
-        crv::stopShell(*shell);
-        shell = std::make_unique<crv::Shell>();
-        shell->frontEndDirectory = dir.string() + "/";
-        testClock = {};
-        testClock.step = clockStep;
-        shell->readCounter = readTestClock;
-        ASSERT_TRUE(crv::startWatching(*shell, *watch));
-        shell->timer.frequency = testClockFrequency;
+    void TearDown() override {
+        if (watch) {
+            crv::stopGameWindow(watch->window);
+        }
+        PadTest::TearDown();
     }
 
+    /// The live game's window gone, as at the end of its run, and `watch` started on a clock
+    /// that moves this far at each reading, as a new run of the program watches.
+    void startWatching(std::uint64_t clockStep) {
+        crv::stopGameWindow(shell->window);
+        clock = {};
+        clock.step = clockStep;
+        watch->window.clock = clock.gameClock();
+        ASSERT_TRUE(crv::startGameWindow(watch->window, *watch));
+    }
+
+    /// A new watch, as a new run of the program has; the one before stopped.
+    void newWatch() {
+        if (watch) {
+            crv::stopGameWindow(watch->window);
+        }
+        watch = std::make_unique<crv::Watch>();
+    }
+
+    bool watchTurn() { return crv::runWindowTurn(watch->window, *watch); }
+
     /// Watches until the turns run out or the watching ends; false if it took too long.
-    bool watchToTheEnd(crv::Watch& watch) {
+    bool watchToTheEnd() {
         for (int turn = 0; turn < 100000; ++turn) {
-            if (!crv::runWatchTurn(*shell, watch) || !watch.nextWaiting) {
+            if (!watchTurn() || !watch->nextWaiting) {
                 return true;
             }
         }
         return false;
     }
+
+    void pushWatchKey(SDL_Keycode symbol) {
+        crv::testing::pushKeyDown(watch->window.sdlWindow, symbol);
+    }
+
+    std::unique_ptr<crv::Watch> watch;
 };
 
 enum class Ending { ByItself, QuitFromThePad, WindowClosed };
@@ -117,17 +136,16 @@ TEST_F(ReplayTest, PlayedGamesWatchedAgainEndInTheSameState) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        shell = std::make_unique<crv::Shell>();
+        shell = std::make_unique<crv::LiveGame>();
         shell->frontEndDirectory = dir.string() + "/";
         std::remove("lastgame.crr");
         std::remove("started");
         SDL_InitSubSystem(SDL_INIT_JOYSTICK);
         SDL_Joystick* pad = plugPad();
-        testClock = {};
-        testClock.varied = true;
-        shell->readCounter = readTestClock;
-        ASSERT_TRUE(crv::startShell(*shell));
-        shell->timer.frequency = testClockFrequency;
+        clock = {};
+        clock.varied = true;
+        shell->window.clock = clock.gameClock();
+        ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
 
         // Keys and pad presses now and then, the pad's down held from turn 20: the stack grows
         // in the middle until the entry is blocked.
@@ -165,7 +183,7 @@ TEST_F(ReplayTest, PlayedGamesWatchedAgainEndInTheSameState) {
             if (c.ending == Ending::WindowClosed && turn == 300) {
                 pushQuit();
             }
-            goesOn = crv::runLoopTurn(*shell);
+            goesOn = crv::runWindowTurn(shell->window, *shell);
         }
         ASSERT_FALSE(goesOn) << "the game did not end";
         const crv::Game played = shell->game;
@@ -200,25 +218,25 @@ TEST_F(ReplayTest, PlayedGamesWatchedAgainEndInTheSameState) {
         // Watched again, 50 sixtieths of the clock to each turn of watching.
         std::remove("started");
         const std::set<std::string> filesBefore = fileNames();
-        auto watch = std::make_unique<crv::Watch>();
-        ASSERT_TRUE(crv::loadReplay("lastgame.crr", watch->record, error)) << error;
-        startWatching(watch, 50 * ticksPerSixtieth);
-        ASSERT_TRUE(watchToTheEnd(*watch));
+        newWatch();
+        ASSERT_TRUE(crv::readReplayFile("lastgame.crr", watch->record, error)) << error;
+        startWatching(50 * ticksPerSixtieth);
+        ASSERT_TRUE(watchToTheEnd());
         if (c.ending == Ending::WindowClosed) {
             // No end was recorded: the last picture stays until the player ends it.
-            ASSERT_NE(shell->window, nullptr);
-            ASSERT_TRUE(crv::runWatchTurn(*shell, *watch));
-            pushKey(SDLK_ESCAPE);
-            EXPECT_FALSE(crv::runWatchTurn(*shell, *watch));
+            ASSERT_NE(watch->window.sdlWindow, nullptr);
+            ASSERT_TRUE(watchTurn());
+            pushWatchKey(SDLK_ESCAPE);
+            EXPECT_FALSE(watchTurn());
         }
-        EXPECT_EQ(shell->window, nullptr);
+        EXPECT_EQ(watch->window.sdlWindow, nullptr);
         EXPECT_EQ(watch->turnsPlayed, record.turnCount);
-        expectSameGame(shell->game, played, c.name);
-        EXPECT_EQ(crv::watchedStateText(shell->game), crv::watchedStateText(played));
+        expectSameGame(watch->game, played, c.name);
+        EXPECT_EQ(crv::watchedStateText(watch->game), crv::watchedStateText(played));
         EXPECT_EQ(fileNames(), filesBefore) << "watching writes nothing";
         EXPECT_FALSE(std::filesystem::exists("started")) << "no front end started";
         EXPECT_EQ(fileText("lastgame.crr"), written);
-        crv::stopShell(*shell);
+        crv::stopGameWindow(watch->window);
     }
 }
 
@@ -234,27 +252,27 @@ TEST_F(ReplayTest, ACutRecordLetsTheGameGoOnAndSaysSo) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        shell = std::make_unique<crv::Shell>();
+        shell = std::make_unique<crv::LiveGame>();
         shell->frontEndDirectory = dir.string() + "/";
         shell->replayCapacity = c.capacity;
         std::remove("started");
-        ASSERT_TRUE(crv::startShell(*shell));
+        ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
         for (int turn = 0; turn < 30; ++turn) {
-            ASSERT_TRUE(crv::runLoopTurn(*shell));
+            ASSERT_TRUE(crv::runWindowTurn(shell->window, *shell));
         }
         for (int i = 0; i < c.keysInOneTurn; ++i) {
             pushKey(SDLK_s);
         }
         for (int turn = 0; turn < 30; ++turn) {
-            ASSERT_TRUE(crv::runLoopTurn(*shell));
+            ASSERT_TRUE(crv::runWindowTurn(shell->window, *shell));
         }
         EXPECT_EQ(shell->game.gameState, crv::Playing);
         EXPECT_EQ(shell->game.soundOn, c.keysInOneTurn % 2 == 0 ? 1 : 0) << "every key acted";
         pushKey(SDLK_ESCAPE);
         pushKey(SDLK_y);
-        for (int turn = 0; turn < 10 && crv::runLoopTurn(*shell); ++turn) {
+        for (int turn = 0; turn < 10 && crv::runWindowTurn(shell->window, *shell); ++turn) {
         }
-        EXPECT_EQ(shell->window, nullptr);
+        EXPECT_EQ(shell->window.sdlWindow, nullptr);
         EXPECT_TRUE(handedBack());
 
         crv::ReplayRecord record;
@@ -262,23 +280,23 @@ TEST_F(ReplayTest, ACutRecordLetsTheGameGoOnAndSaysSo) {
         ASSERT_TRUE(crv::decodeReplay(fileText("lastgame.crr"), record, error)) << error;
         EXPECT_TRUE(record.cut);
         EXPECT_EQ(record.turnCount, c.turnsKept);
-        crv::stopShell(*shell);
+        crv::stopGameWindow(shell->window);
     }
 }
 
 TEST_F(ReplayTest, AReplayThatCannotBeWrittenIsReportedAndTheHandBackGoesOn) {
     std::filesystem::create_directory("lastgame.crr");
-    ASSERT_TRUE(crv::startShell(*shell));
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
     for (int turn = 0; turn < 5; ++turn) {
-        ASSERT_TRUE(crv::runLoopTurn(*shell));
+        ASSERT_TRUE(crv::runWindowTurn(shell->window, *shell));
     }
     ::testing::internal::CaptureStderr();
     pushKey(SDLK_ESCAPE);
     pushKey(SDLK_y);
-    for (int turn = 0; turn < 10 && crv::runLoopTurn(*shell); ++turn) {
+    for (int turn = 0; turn < 10 && crv::runWindowTurn(shell->window, *shell); ++turn) {
     }
     const std::string errors = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(shell->window, nullptr);
+    EXPECT_EQ(shell->window.sdlWindow, nullptr);
     EXPECT_EQ(errors, "shell_tests: Could not save \"lastgame.crr\": Is a directory\n");
     EXPECT_TRUE(handedBack());
     EXPECT_TRUE(std::filesystem::is_directory("lastgame.crr"));
@@ -300,9 +318,9 @@ void recordSample(crv::ReplayRecord& record) {
 }
 
 TEST_F(ReplayTest, WatchingKeepsTheRecordedPaceAndItsPause) {
-    auto watch = std::make_unique<crv::Watch>();
+    newWatch();
     recordSample(watch->record);
-    startWatching(watch, 0);
+    startWatching(0);
     // Real time since the start, in sixtieths, and the turns due by then: a turn is played once
     // the time of all turns up to it has passed, many at once when the picture lags behind.
     const struct {
@@ -311,28 +329,29 @@ TEST_F(ReplayTest, WatchingKeepsTheRecordedPaceAndItsPause) {
     } steps[] = {{0.5, 0},   {1.0, 3},   {2.5, 3},   {3.0, 4},    {3.5, 5},    {100.0, 5},
                  {123.0, 5}, {123.5, 6}, {125.5, 8}, {175.5, 58}, {175.75, 58}};
     for (const auto& step : steps) {
-        testClock.now = 12345 + static_cast<std::uint64_t>(step.time * ticksPerSixtieth);
-        ASSERT_TRUE(crv::runWatchTurn(*shell, *watch));
+        clock.now = 12345 + static_cast<std::uint64_t>(step.time * ticksPerSixtieth);
+        ASSERT_TRUE(watchTurn());
         EXPECT_EQ(watch->turnsPlayed, step.turns) << "at " << step.time;
     }
     EXPECT_EQ(watch->shown.gameState, crv::Playing);
-    EXPECT_FLOAT_EQ(shell->framesPerSecond, 1.2f) << "the last two pictures 50 sixtieths apart";
+    EXPECT_FLOAT_EQ(watch->window.framesPerSecond, 1.2f)
+        << "the last two pictures 50 sixtieths apart";
 
     // Paused, the game stands still however long, and the pause picture shows; going on, the
     // time paused is not owed.
-    const crv::Game before = shell->game;
-    pushKey(SDLK_p);
-    testClock.now += 1000 * ticksPerSixtieth;
-    ASSERT_TRUE(crv::runWatchTurn(*shell, *watch));
-    testClock.now += 1000 * ticksPerSixtieth;
-    ASSERT_TRUE(crv::runWatchTurn(*shell, *watch));
+    const crv::Game before = watch->game;
+    pushWatchKey(SDLK_p);
+    clock.now += 1000 * ticksPerSixtieth;
+    ASSERT_TRUE(watchTurn());
+    clock.now += 1000 * ticksPerSixtieth;
+    ASSERT_TRUE(watchTurn());
     EXPECT_EQ(watch->turnsPlayed, 58u);
     EXPECT_EQ(watch->shown.gameState, crv::Paused);
-    expectSameGame(shell->game, before, "paused");
-    pushKey(SDLK_p);
-    ASSERT_TRUE(crv::runWatchTurn(*shell, *watch));
-    testClock.now += ticksPerSixtieth;
-    ASSERT_TRUE(crv::runWatchTurn(*shell, *watch));
+    expectSameGame(watch->game, before, "paused");
+    pushWatchKey(SDLK_p);
+    ASSERT_TRUE(watchTurn());
+    clock.now += ticksPerSixtieth;
+    ASSERT_TRUE(watchTurn());
     EXPECT_EQ(watch->turnsPlayed, 59u);
     EXPECT_EQ(watch->shown.gameState, crv::Playing);
 }
@@ -342,7 +361,7 @@ TEST_F(ReplayTest, WatchingTakesNoGameKeysAndEndsWithoutAHandBack) {
     crv::ReplayRecord record;
     recordSample(record);
     crv::Game expected;
-    crv::ReplayEffects effects;
+    crv::WatchEffects effects;
     expected.effects = &effects;
     crv::startGame(expected, {500.0f, 0, 777});
     std::size_t offset = 0;
@@ -360,24 +379,24 @@ TEST_F(ReplayTest, WatchingTakesNoGameKeysAndEndsWithoutAHandBack) {
         SCOPED_TRACE(ender.name);
         std::remove("started");
         const std::set<std::string> filesBefore = fileNames();
-        auto watch = std::make_unique<crv::Watch>();
+        newWatch();
         recordSample(watch->record);
-        startWatching(watch, 3 * ticksPerSixtieth);
+        startWatching(3 * ticksPerSixtieth);
         // The game's keys between the turns, and F twice.
         const SDL_Keycode gameKeys[] = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN,
                                         SDLK_s,    SDLK_y,     SDLK_n};
         for (int i = 0; watch->nextWaiting && i < 1000; ++i) {
-            pushKey(i == 5 || i == 9 ? SDLK_f : gameKeys[i % 7]);
-            ASSERT_TRUE(crv::runWatchTurn(*shell, *watch));
+            pushWatchKey(i == 5 || i == 9 ? SDLK_f : gameKeys[i % 7]);
+            ASSERT_TRUE(watchTurn());
         }
         EXPECT_FALSE(watch->nextWaiting);
-        expectSameGame(shell->game, expected, ender.name);
-        EXPECT_EQ(shell->game.showFps, 1) << "the recorded F";
+        expectSameGame(watch->game, expected, ender.name);
+        EXPECT_EQ(watch->game.showFps, 1) << "the recorded F";
         EXPECT_EQ(watch->shown.showFps, 0) << "the viewer's F, twice";
 
-        ender.byClosing ? pushQuit() : pushKey(SDLK_ESCAPE);
-        EXPECT_FALSE(crv::runWatchTurn(*shell, *watch));
-        EXPECT_EQ(shell->window, nullptr);
+        ender.byClosing ? pushQuit() : pushWatchKey(SDLK_ESCAPE);
+        EXPECT_FALSE(watchTurn());
+        EXPECT_EQ(watch->window.sdlWindow, nullptr);
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         EXPECT_FALSE(std::filesystem::exists("started")) << "no front end started";
         EXPECT_EQ(fileNames(), filesBefore);

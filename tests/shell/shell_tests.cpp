@@ -1,10 +1,11 @@
 // The game program's shell in-process: offscreen video, disk audio, real SDL events.
 #include "common/scramble.h"
 #include "game/rules/game.h"
-#include "game/shell/game_shell.h"
 #include "game/shell/key_map.h"
+#include "game/shell/live_game.h"
 #include "game/shell/sound_cues.h"
 #include "key_events.h"
+#include "replay_fixture.h"
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -38,12 +39,15 @@ class ShellTest : public ::testing::Test {
         script << "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > args.tmp && mv args.tmp args.txt\n";
         script.close();
         chmod("corvanth", 0755);
-        shell = std::make_unique<crv::Shell>();
+        shell = std::make_unique<crv::LiveGame>();
         shell->frontEndDirectory = directory + "/";
+        // A sixtieth of a second each turn, however fast the turns run.
+        clock.step = crv::testing::ticksPerSixtieth;
+        shell->window.clock = clock.gameClock();
     }
 
     void TearDown() override {
-        crv::stopShell(*shell);
+        crv::stopGameWindow(shell->window);
         EXPECT_EQ(chdir(previousDirectory), 0);
         std::system(("rm -rf " + directory).c_str());
     }
@@ -53,13 +57,13 @@ class ShellTest : public ::testing::Test {
         file << content;
     }
 
-    void pushKey(SDL_Keycode symbol) { crv::testing::pushKeyDown(shell->window, symbol); }
+    void pushKey(SDL_Keycode symbol) { crv::testing::pushKeyDown(shell->window.sdlWindow, symbol); }
 
     /// Runs loop turns until the loop ends or the time runs out; false on time-out.
     bool runUntilEnd(double seconds) {
         const auto deadline =
             std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-        while (crv::runLoopTurn(*shell)) {
+        while (crv::runWindowTurn(shell->window, *shell)) {
             if (std::chrono::steady_clock::now() > deadline) {
                 return false;
             }
@@ -89,14 +93,15 @@ class ShellTest : public ::testing::Test {
 
     std::string directory;
     char previousDirectory[4096] = {};
-    std::unique_ptr<crv::Shell> shell;
+    std::unique_ptr<crv::LiveGame> shell;
+    crv::testing::TestClock clock;
 };
 
 TEST_F(ShellTest, EscapeThenYHandsBackTheTruncatedScore) {
-    ASSERT_TRUE(crv::startShell(*shell));
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
     EXPECT_EQ(shell->game.bestScore, 10000.0f); // no score file: the fresh table's top row
     for (int i = 0; i < 10; ++i) {
-        crv::runLoopTurn(*shell);
+        crv::runWindowTurn(shell->window, *shell);
     }
     shell->game.score = 1234.9f;
     SDL_Event click{};
@@ -106,25 +111,25 @@ TEST_F(ShellTest, EscapeThenYHandsBackTheTruncatedScore) {
     pushKey(SDLK_y);
     ASSERT_TRUE(runUntilEnd(5.0));
     EXPECT_EQ(shell->game.gameState, crv::Closed);
-    EXPECT_EQ(shell->window, nullptr);
+    EXPECT_EQ(shell->window.sdlWindow, nullptr);
     EXPECT_EQ(handBack(), expectedHandBack(1, 1234));
 }
 
 TEST_F(ShellTest, AKeyBehindAFloodOfPointerEventsActsWithinTwoTurns) {
-    ASSERT_TRUE(crv::startShell(*shell));
-    crv::runLoopTurn(*shell);
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
+    crv::runWindowTurn(shell->window, *shell);
     // Moves, wheel turns and clicks a fast mouse sends over a few seconds, then Escape.
     for (int i = 0; i < 6000; ++i) {
         SDL_Event event{};
         event.type = i % 3 == 0 ? SDL_MOUSEMOTION : i % 3 == 1 ? SDL_MOUSEWHEEL : SDL_MOUSEBUTTONUP;
-        event.motion.windowID = SDL_GetWindowID(shell->window);
+        event.motion.windowID = SDL_GetWindowID(shell->window.sdlWindow);
         event.motion.x = i % 640;
         SDL_PushEvent(&event);
     }
     pushKey(SDLK_ESCAPE);
     int turns = 0;
     while (shell->game.gameState != crv::ConfirmQuit && turns < 2) {
-        ASSERT_TRUE(crv::runLoopTurn(*shell));
+        ASSERT_TRUE(crv::runWindowTurn(shell->window, *shell));
         ++turns;
     }
     EXPECT_EQ(shell->game.gameState, crv::ConfirmQuit) << "after " << turns << " turns";
@@ -133,14 +138,14 @@ TEST_F(ShellTest, AKeyBehindAFloodOfPointerEventsActsWithinTwoTurns) {
 
 TEST_F(ShellTest, ClosingTheWindowHandsBackTheScoreSoFarInItsMode) {
     writeFile("corvanth.cfg", "0 1 0 0 1 1 0 6 0 0"); // static playfield, 640 x 480, no sound
-    ASSERT_TRUE(crv::startShell(*shell));
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
     int width = 0;
     int height = 0;
-    SDL_GetWindowSize(shell->window, &width, &height);
+    SDL_GetWindowSize(shell->window.sdlWindow, &width, &height);
     EXPECT_EQ(width, 640);
     EXPECT_EQ(height, 480);
     EXPECT_EQ(shell->game.soundOn, 0);
-    crv::runLoopTurn(*shell);
+    crv::runWindowTurn(shell->window, *shell);
     shell->game.score = 77.0f;
     SDL_Event quit{};
     quit.type = SDL_QUIT;
@@ -150,8 +155,8 @@ TEST_F(ShellTest, ClosingTheWindowHandsBackTheScoreSoFarInItsMode) {
 }
 
 TEST_F(ShellTest, AGameOverEndsTheGameByItselfAndPlaysItsCue) {
-    ASSERT_TRUE(crv::startShell(*shell));
-    crv::runLoopTurn(*shell);
+    ASSERT_TRUE(crv::startGameWindow(shell->window, *shell));
+    crv::runWindowTurn(shell->window, *shell);
     // Fill the two entry columns without a group, so the next spawn is blocked.
     crv::Game& game = shell->game;
     for (int row = 2; row < crv::rowCount; ++row) {
@@ -160,7 +165,9 @@ TEST_F(ShellTest, AGameOverEndsTheGameByItselfAndPlaysItsCue) {
     }
     game.fallingPiece.inPlay = 0;
     game.score = 42.0f;
-    ASSERT_TRUE(runUntilEnd(15.0)) << "the game-over display should end after about 4.3 s";
+    ASSERT_TRUE(runUntilEnd(15.0)) << "the game-over display should end after 256 sixtieths";
+    EXPECT_GT(shell->game.gameOverTime, 256.0f);
+    EXPECT_LT(shell->game.gameOverTime, 258.0f);
     EXPECT_EQ(handBack(), expectedHandBack(1, 42));
     struct stat audio {};
     EXPECT_EQ(stat("sdlaudio.raw", &audio), 0);
