@@ -18,9 +18,6 @@ constexpr std::size_t outerSize = sizeof fileTag + 4 + 4;
 constexpr std::size_t innerHeaderSize = 7 * 4 + 8;
 constexpr std::uint32_t cutFlag = 1;
 constexpr std::size_t maxPackRatio = 1040; // above deflate's limit, 258 bytes in two bits
-// The arrows' virtual-key codes: left, up, right, down.
-constexpr int firstArrow = 37;
-constexpr int lastArrow = 40;
 
 void putU32(std::string& out, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) {
@@ -67,7 +64,8 @@ bool readTurn(const std::uint8_t* bytes, std::size_t size, std::size_t& offset, 
 
 /// A turn the file can hold and the reader takes: a key is one byte, and never 0.
 bool validTurn(const ReplayTurn& turn) {
-    if ((turn.held & ~0x0fu) != 0 || !std::isfinite(turn.frameTime) || turn.frameTime < 0.0f) {
+    if ((turn.held & ~heldArrowBits) != 0 || !std::isfinite(turn.frameTime) ||
+        turn.frameTime < 0.0f) {
         return false;
     }
     for (int i = 0; i < turn.keyCount; ++i) {
@@ -82,13 +80,6 @@ bool validTurn(const ReplayTurn& turn) {
 
 const char* bestReplayFileName(int gameMode) {
     return gameMode != 0 ? "swing.crr" : "static.crr";
-}
-
-std::uint8_t heldBitOf(int virtualKey) {
-    if (virtualKey < firstArrow || virtualKey > lastArrow) {
-        return 0;
-    }
-    return static_cast<std::uint8_t>(1u << (virtualKey - firstArrow));
 }
 
 void reserveReplay(ReplayRecord& record, const ReplayStart& start, std::size_t capacity) {

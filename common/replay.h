@@ -28,16 +28,9 @@ const char* bestReplayFileName(int gameMode);
 
 constexpr std::uint32_t replayVersion = 1;
 
-/// The arrows the poll found held in a turn, one bit each.
-enum HeldArrow : std::uint8_t {
-    HeldLeft = 1,
-    HeldUp = 2,
-    HeldRight = 4,
-    HeldDown = 8,
-};
-
-/// The held bit of an arrow's virtual-key code, 0 for any other key.
-std::uint8_t heldBitOf(int virtualKey);
+/// The bits a turn's held arrows may use: one for each of the four, as the rules give them
+/// (HeldArrow, heldBitOf in game/rules/turn.h).
+constexpr std::uint8_t heldArrowBits = 0x0f;
 
 /// The most key-downs one turn can record; a turn with more cuts the record there.
 constexpr int maxKeysPerTurn = 255;
@@ -57,7 +50,7 @@ struct ReplayStart {
 /// One loop turn as the rules read it.
 struct ReplayTurn {
     float frameTime = 0.0f;
-    std::uint8_t held = 0; // HeldArrow bits
+    std::uint8_t held = 0; // the rules' HeldArrow bits
     int keyCount = 0;
     std::int32_t keys[maxKeysPerTurn]{}; // virtual-key codes, in the order dispatched
 };

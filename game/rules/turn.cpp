@@ -6,6 +6,16 @@
 
 namespace crv {
 
+// The bits follow the arrows' codes, which run left, up, right, down.
+static_assert(KeyUp == KeyLeft + 1 && KeyRight == KeyLeft + 2 && KeyDown == KeyLeft + 3);
+
+std::uint8_t heldBitOf(int virtualKey) {
+    if (virtualKey < KeyLeft || virtualKey > KeyDown) {
+        return 0;
+    }
+    return static_cast<std::uint8_t>(1u << (virtualKey - KeyLeft));
+}
+
 void finishTurn(Game& game, float frameTime) {
     game.frameTime = frameTime;
     pollControls(game);

@@ -2,6 +2,7 @@
 #include "game/shell/recording.h"
 
 #include "common/file_io.h"
+#include "game/rules/turn.h"
 
 namespace crv {
 

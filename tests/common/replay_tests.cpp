@@ -1,5 +1,6 @@
 // Replays: the record, the file both ways, the cut marker and every way a file is refused.
 #include "common/replay.h"
+#include "game/rules/turn.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -178,8 +179,9 @@ TEST(Replay, AGameWithoutTurnsAndEveryModeRoundTrip) {
     }
     EXPECT_STREQ(bestReplayFileName(1), "swing.crr");
     EXPECT_STREQ(bestReplayFileName(0), "static.crr");
-    EXPECT_EQ(heldBitOf(37) | heldBitOf(38) | heldBitOf(39) | heldBitOf(40), 0x0f);
-    EXPECT_EQ(heldBitOf(36) | heldBitOf(41) | heldBitOf(27), 0);
+    EXPECT_EQ(heldBitOf(KeyLeft) | heldBitOf(KeyUp) | heldBitOf(KeyRight) | heldBitOf(KeyDown),
+              heldArrowBits);
+    EXPECT_EQ(heldBitOf(KeyLeft - 1) | heldBitOf(KeyDown + 1) | heldBitOf(KeyEscape), 0);
 }
 
 TEST(Replay, AFullBufferCutsTheRecordWhichKeepsWhatFitted) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/replay.h"
+#include "game/rules/turn.h"
 #include "game/shell/game_window.h"
 
 #include <cstdint>
