@@ -163,20 +163,6 @@ void handBack(Shell& shell) {
     startDetached(arguments[0], argv, 2, shell.frontEndDirectory); // failure is silent
 }
 
-RenderSettings renderSettingsOf(const GameSettings& game) {
-    const Settings& settings = game.settings;
-    RenderSettings render;
-    render.gameMode = settings.gameMode;
-    render.texturedPlayfield = settings.texturedPlayfield;
-    render.texturedBlocks = settings.texturedBlocks;
-    render.bilinearFiltering = settings.bilinearFiltering;
-    render.gammaFactor = game.gammaFactor;
-    render.backgroundPicture = settings.backgroundPicture;
-    render.antialiasedLines = settings.antialiasedLines;
-    render.screenWidth = game.screenWidth;
-    return render;
-}
-
 } // namespace
 
 bool ShellEffects::isKeyHeld(int virtualKey) {
@@ -254,9 +240,7 @@ bool openGameWindow(Shell& shell) {
 }
 
 void showGameWindow(Shell& shell, std::int32_t gameMode) {
-    RenderSettings render = renderSettingsOf(shell.settings);
-    render.gameMode = gameMode;
-    setUpPicture(shell.picture, render);
+    setUpPicture(shell.picture, shell.settings, gameMode);
     openSoundCues(shell.sound);
 
     SDL_ShowWindow(shell.window);

@@ -98,7 +98,7 @@ TEST_F(SceneTest, ThePanelShowsItsCornerGradient) {
     crv::testing::writeTga("glback.tga", 256, 256, [](int, int) {
         return crv::testing::Texel{255, 255, 255};
     });
-    crv::RenderSettings settings = plainSettings();
+    crv::Settings settings = plainSettings();
     settings.texturedPlayfield = 1;
     auto picture = makePicture(settings);
     const auto pixels = drawAndRead(*picture);
@@ -140,7 +140,7 @@ TEST_F(SceneTest, MarkedCellsFlashWhiteAndTexturesFollowTheSetting) {
     crv::testing::writeTga("crvtex2.tga", 32, 32, [](int, int) {
         return crv::testing::Texel{0, 0, 0};
     });
-    crv::RenderSettings settings = plainSettings();
+    crv::Settings settings = plainSettings();
     game.gameState = crv::Removing;
     const auto top = screenOf(0.18f * 4 - 0.9f - 0.3f, 1.62f - 0.18f * 10);
 
@@ -177,7 +177,7 @@ TEST_F(SceneTest, MarkedCellsFlashWhiteAndTexturesFollowTheSetting) {
 
 TEST_F(SceneTest, HiddenBlocksShowTheWaveUntexturedAndTheFrameKeepsItsMatrix) {
     writePatternImages();
-    crv::RenderSettings settings;
+    crv::Settings settings = crv::gameDefaultSettings;
     settings.gameMode = 1;
     settings.texturedBlocks = 1;
     auto picture = makePicture(settings);
