@@ -6,6 +6,8 @@
 #include <GL/gl.h>
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -212,6 +214,30 @@ TEST_F(SceneTest, HiddenBlocksShowTheWaveUntexturedAndTheFrameKeepsItsMatrix) {
     }
     EXPECT_FLOAT_EQ(picture->playfield.swingClock, 204.0f);
     EXPECT_FLOAT_EQ(picture->preview.spin, 2.0f);
+}
+
+TEST_F(SceneTest, TheModeDrawnDecidesTheSwingWhateverTheFileSays) {
+    game.gameState = crv::Playing;
+    game.swingAmplitude[0] = 30.0f;
+    game.swingAmplitude[1] = 20.0f;
+    game.swingAmplitude[2] = 20.0f;
+    game.frameTime = 0.0f; // the swing clock stays where it is set
+    game.playfield.at(0, 17) = 3;
+    std::vector<std::uint8_t> drawn[2];
+    for (std::int32_t mode : {0, 1}) {
+        crv::Settings file = plainSettings();
+        file.gameMode = mode;
+        auto live = makePicture(file);
+        file.gameMode = 1 - mode;
+        auto replay = makePicture(file, mode); // a replay recorded in the other mode
+        for (crv::Picture* picture : {live.get(), replay.get()}) {
+            drawAndRead(*picture); // the first frame is lit from the set-up direction
+            picture->playfield.swingClock = 128.0f;
+        }
+        drawn[mode] = drawAndRead(*live);
+        EXPECT_TRUE(drawAndRead(*replay) == drawn[mode]) << "mode " << mode;
+    }
+    EXPECT_FALSE(drawn[0] == drawn[1]) << "the swing shows in the picture";
 }
 
 } // namespace
