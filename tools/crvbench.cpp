@@ -5,6 +5,7 @@
 // every detail on ("High") and every detail off ("Low"), and prints the rate of each. SDL's
 // offscreen driver is used unless SDL_VIDEODRIVER says otherwise (x11 under Xvfb, for comparison).
 // Run it from the directory that holds the game's images.
+#include "common/settings.h"
 #include "game/render/frame.h"
 #include "game/render/view.h"
 #include "game/rules/game.h"
@@ -13,6 +14,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,13 +24,13 @@ namespace {
 
 struct Detail {
     const char* name;
-    crv::RenderSettings settings;
+    crv::Settings settings; // at any resolution: each size sets its own
     int showFps;
     bool emptyPlayfield;
 };
 
-crv::RenderSettings highSettings() {
-    crv::RenderSettings s;
+crv::Settings highSettings() {
+    crv::Settings s = crv::gameDefaultSettings;
     s.gameMode = 1;
     s.texturedPlayfield = 1;
     s.texturedBlocks = 1;
@@ -38,8 +40,8 @@ crv::RenderSettings highSettings() {
     return s;
 }
 
-crv::RenderSettings lowSettings() {
-    crv::RenderSettings s;
+crv::Settings lowSettings() {
+    crv::Settings s = crv::gameDefaultSettings;
     s.gameMode = 0;
     s.texturedPlayfield = 0;
     s.texturedBlocks = 0;
@@ -67,14 +69,21 @@ void fillGame(crv::Game& game, const Detail& detail) {
     game.frameTime = 1.0f;
 }
 
-/// Frames per second over about the given time, after a short warm-up.
+/// A window and the screen size chosen for the picture drawn in it.
 struct Size {
     int width; // the window's
     int height;
-    int pictureWidth; // the chosen screen size the picture is made for
-    int pictureHeight;
+    std::int32_t resolutionIndex;
 };
 
+/// The settings as the game reads them, the detail's at the size's resolution.
+crv::GameSettings gameSettingsFor(const Size& size, const Detail& detail) {
+    crv::Settings settings = detail.settings;
+    settings.resolutionIndex = size.resolutionIndex;
+    return crv::deriveGameSettings(settings);
+}
+
+/// Frames per second over about the given time, after a short warm-up.
 double measure(const Size& size, const Detail& detail, bool blockByBlock, double seconds) {
     const int width = size.width;
     const int height = size.height;
@@ -91,7 +100,8 @@ double measure(const Size& size, const Detail& detail, bool blockByBlock, double
         return 0.0;
     }
     SDL_GL_SetSwapInterval(0);
-    crv::setView(width, height, size.pictureWidth, size.pictureHeight);
+    const crv::GameSettings settings = gameSettingsFor(size, detail);
+    crv::setView(width, height, settings.screenWidth, settings.screenHeight);
     static bool named = false;
     if (!named) {
         std::printf("renderer %s\n", crv::rendererName());
@@ -100,9 +110,7 @@ double measure(const Size& size, const Detail& detail, bool blockByBlock, double
 
     auto picture = std::make_unique<crv::Picture>();
     auto game = std::make_unique<crv::Game>();
-    crv::RenderSettings settings = detail.settings;
-    settings.screenWidth = size.pictureWidth;
-    crv::setUpPicture(*picture, settings);
+    crv::setUpPicture(*picture, settings, detail.settings.gameMode);
     picture->blockDrawing = blockByBlock ? crv::BlockDrawing::OneByOne : crv::BlockDrawing::Batched;
     crv::startGame(*game, {0.0f, 0, 1}); // the first next piece, as in every game
     fillGame(*game, detail);
@@ -158,7 +166,7 @@ int main(int argc, char** argv) {
     }
     crv::setGlWindowAttributes(24);
 
-    crv::RenderSettings highNoWall = highSettings();
+    crv::Settings highNoWall = highSettings();
     highNoWall.backgroundPicture = 0;
     // The breakdown shows where a High frame's time goes: the wall, or the blocks.
     const Detail details[] = {{"High", highSettings(), 1, false},
@@ -166,7 +174,8 @@ int main(int argc, char** argv) {
                               {"High, no background", highNoWall, 1, false},
                               {"High, no blocks", highSettings(), 1, true}};
     const int detailCount = breakdown ? 4 : 2;
-    const Size sizes[] = {{640, 480, 640, 480}, {1280, 1024, 1280, 1024}, {1920, 1080, 640, 480}};
+    // Resolution index 1 is 640 x 480, index 4 1280 x 1024.
+    const Size sizes[] = {{640, 480, 1}, {1280, 1024, 4}, {1920, 1080, 1}};
     std::printf("video driver %s\n", SDL_GetCurrentVideoDriver());
     for (const auto& size : sizes) {
         for (int d = 0; d < detailCount; ++d) {
@@ -174,10 +183,11 @@ int main(int argc, char** argv) {
             for (int pass = 0; pass < (both ? 2 : 1); ++pass) {
                 const bool slow = both ? pass == 1 : blockByBlock;
                 const double fps = measure(size, detail, slow, seconds);
+                const crv::GameSettings settings = gameSettingsFor(size, detail);
                 char picture[32] = "";
-                if (size.pictureWidth != size.width || size.pictureHeight != size.height) {
-                    std::snprintf(picture, sizeof picture, " (%dx%d scaled)", size.pictureWidth,
-                                  size.pictureHeight);
+                if (settings.screenWidth != size.width || settings.screenHeight != size.height) {
+                    std::snprintf(picture, sizeof picture, " (%dx%d scaled)", settings.screenWidth,
+                                  settings.screenHeight);
                 }
                 std::printf("%4dx%-4d%s %-19s %-14s %7.1f fps\n", size.width, size.height, picture,
                             detail.name, slow ? "block-by-block" : "batched", fps);

@@ -17,8 +17,8 @@ constexpr float previewSpinRate = 0.5f;
 
 } // namespace
 
-void setUpPicture(Picture& picture, const RenderSettings& settings) {
-    setUpScene(picture.scene, settings);
+void setUpPicture(Picture& picture, const GameSettings& settings, std::int32_t gameMode) {
+    setUpScene(picture.scene, settings, gameMode);
     resetWallLayer(picture.wall);
 }
 

@@ -27,7 +27,7 @@ void drawHud(const Scene& scene, const Game& game, float framesPerSecond) {
         formatRate(text, framesPerSecond);
         drawText(scene.font, -2.334425f, 1.75f, 0.0f, hudSize, text);
     }
-    const HudColumn column = hudColumn(scene.settings.screenWidth);
+    const HudColumn column = hudColumn(scene.screenWidth);
     drawText(scene.font, column.labelX, 1.15f, 0.0f, hudSize, "     Score:");
     formatScoreField(text, game.score);
     drawText(scene.font, column.valueX, 1.05f, 0.0f, hudSize, text);

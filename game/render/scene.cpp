@@ -25,7 +25,7 @@ Pixels zeroImage(int width, int height) {
 }
 
 void fillColorTables(Scene& scene) {
-    const float gamma = scene.settings.gammaFactor;
+    const float gamma = scene.gammaFactor;
     for (int i = 0; i < cellColorCount; ++i) {
         const Color& c = baseCellColors[i];
         scene.cellColors[i] = {correctBrightness(c.red, gamma), correctBrightness(c.green, gamma),
@@ -96,13 +96,17 @@ void loadPanelAndBlocks(Scene& scene) {
 
 } // namespace
 
-void setUpScene(Scene& scene, const RenderSettings& settings) {
-    scene.settings = settings;
+void setUpScene(Scene& scene, const GameSettings& settings, std::int32_t gameMode) {
+    scene.settings = settings.settings;
+    // A watched replay swings or not as it was recorded, whatever the file now says.
+    scene.settings.gameMode = gameMode;
+    scene.gammaFactor = settings.gammaFactor;
+    scene.screenWidth = settings.screenWidth;
     fillColorTables(scene);
     placeBlocks(scene);
     resetGlState();
     loadFont(scene.font, fontImageFile, glyphWidth, glyphHeight);
-    if (settings.backgroundPicture != 0) {
+    if (scene.settings.backgroundPicture != 0) {
         loadBackground(scene);
     }
     loadPanelAndBlocks(scene);

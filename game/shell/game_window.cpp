@@ -186,28 +186,13 @@ GameClock performanceClock() {
     return clock;
 }
 
-RenderSettings renderSettingsOf(const GameSettings& game, std::int32_t gameMode) {
-    const Settings& settings = game.settings;
-    RenderSettings render;
-    render.gameMode = gameMode;
-    render.texturedPlayfield = settings.texturedPlayfield;
-    render.texturedBlocks = settings.texturedBlocks;
-    render.bilinearFiltering = settings.bilinearFiltering;
-    render.gammaFactor = game.gammaFactor;
-    render.backgroundPicture = settings.backgroundPicture;
-    render.antialiasedLines = settings.antialiasedLines;
-    render.screenWidth = game.screenWidth;
-    return render;
-}
-
 bool startGameWindow(GameWindow& window, WindowDriver& driver) {
     window.settings = readGameSettings();
     window.timer.frequency = window.clock.frequency;
     if (!openWindow(window)) {
         return false;
     }
-    setUpPicture(window.picture,
-                 renderSettingsOf(window.settings, driver.gameMode(window.settings)));
+    setUpPicture(window.picture, window.settings, driver.gameMode(window.settings));
     openSoundCues(window.sound);
     SDL_ShowWindow(window.sdlWindow);
     if (window.settings.settings.fullscreen) {

@@ -13,7 +13,7 @@ TEST_F(SceneTest, DrawingFramesAllocatesNothing) {
     GTEST_SKIP() << "allocations are counted in the builds without AddressSanitizer";
 #endif
     writePatternImages();
-    crv::RenderSettings settings;
+    crv::Settings settings = crv::gameDefaultSettings;
     settings.backgroundPicture = 1;
     settings.antialiasedLines = 1;
     auto picture = makePicture(settings);

@@ -49,7 +49,7 @@ TEST_F(SceneTest, BatchedBlocksDrawTheSameFrameAsBlockByBlock) {
         {crv::Paused, false, 0.0f},  {crv::ConfirmQuit, true, 1.2f},
     };
     for (int textured = 0; textured <= 1; ++textured) {
-        crv::RenderSettings settings;
+        crv::Settings settings = crv::gameDefaultSettings;
         settings.gameMode = 1;
         settings.texturedPlayfield = textured;
         settings.texturedBlocks = textured;
@@ -91,7 +91,7 @@ TEST_F(SceneTest, BatchedBlocksDrawTheSameFrameAsBlockByBlock) {
 
 TEST_F(SceneTest, RaisedAndTurnedBlocksInTheQueueDrawWhereOneByOneDrawsThem) {
     writePatternImages();
-    crv::RenderSettings settings;
+    crv::Settings settings = crv::gameDefaultSettings;
     settings.texturedBlocks = 1;
     auto picture = makePicture(settings);
     const crv::BlockRecord plain{0.3f, -0.8f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.6f, 0.2f, 0.2f};

@@ -6,6 +6,8 @@
 #include <GL/gl.h>
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -98,7 +100,7 @@ TEST_F(SceneTest, ThePanelShowsItsCornerGradient) {
     crv::testing::writeTga("glback.tga", 256, 256, [](int, int) {
         return crv::testing::Texel{255, 255, 255};
     });
-    crv::RenderSettings settings = plainSettings();
+    crv::Settings settings = plainSettings();
     settings.texturedPlayfield = 1;
     auto picture = makePicture(settings);
     const auto pixels = drawAndRead(*picture);
@@ -140,7 +142,7 @@ TEST_F(SceneTest, MarkedCellsFlashWhiteAndTexturesFollowTheSetting) {
     crv::testing::writeTga("crvtex2.tga", 32, 32, [](int, int) {
         return crv::testing::Texel{0, 0, 0};
     });
-    crv::RenderSettings settings = plainSettings();
+    crv::Settings settings = plainSettings();
     game.gameState = crv::Removing;
     const auto top = screenOf(0.18f * 4 - 0.9f - 0.3f, 1.62f - 0.18f * 10);
 
@@ -177,7 +179,7 @@ TEST_F(SceneTest, MarkedCellsFlashWhiteAndTexturesFollowTheSetting) {
 
 TEST_F(SceneTest, HiddenBlocksShowTheWaveUntexturedAndTheFrameKeepsItsMatrix) {
     writePatternImages();
-    crv::RenderSettings settings;
+    crv::Settings settings = crv::gameDefaultSettings;
     settings.gameMode = 1;
     settings.texturedBlocks = 1;
     auto picture = makePicture(settings);
@@ -212,6 +214,30 @@ TEST_F(SceneTest, HiddenBlocksShowTheWaveUntexturedAndTheFrameKeepsItsMatrix) {
     }
     EXPECT_FLOAT_EQ(picture->playfield.swingClock, 204.0f);
     EXPECT_FLOAT_EQ(picture->preview.spin, 2.0f);
+}
+
+TEST_F(SceneTest, TheModeDrawnDecidesTheSwingWhateverTheFileSays) {
+    game.gameState = crv::Playing;
+    game.swingAmplitude[0] = 30.0f;
+    game.swingAmplitude[1] = 20.0f;
+    game.swingAmplitude[2] = 20.0f;
+    game.frameTime = 0.0f; // the swing clock stays where it is set
+    game.playfield.at(0, 17) = 3;
+    std::vector<std::uint8_t> drawn[2];
+    for (std::int32_t mode : {0, 1}) {
+        crv::Settings file = plainSettings();
+        file.gameMode = mode;
+        auto live = makePicture(file);
+        file.gameMode = 1 - mode;
+        auto replay = makePicture(file, mode); // a replay recorded in the other mode
+        for (crv::Picture* picture : {live.get(), replay.get()}) {
+            drawAndRead(*picture); // the first frame is lit from the set-up direction
+            picture->playfield.swingClock = 128.0f;
+        }
+        drawn[mode] = drawAndRead(*live);
+        EXPECT_TRUE(drawAndRead(*replay) == drawn[mode]) << "mode " << mode;
+    }
+    EXPECT_FALSE(drawn[0] == drawn[1]) << "the swing shows in the picture";
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 // A GL context in a fresh working directory, with the game's images written as needed.
 #pragma once
 
+#include "common/settings.h"
 #include "game/render/frame.h"
 #include "game/render/scene.h"
 #include "gl_context.h"
 #include "tga_fixture.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -49,11 +51,17 @@ class SceneTest : public GlTest {
         });
     }
 
-    /// A picture set up now, in this directory, with these settings.
-    std::unique_ptr<Picture> makePicture(const RenderSettings& settings) {
+    /// A picture set up now, in this directory, from this record as the game reads it,
+    /// drawing the playfield of `gameMode`.
+    std::unique_ptr<Picture> makePicture(const Settings& settings, std::int32_t gameMode) {
         auto picture = std::make_unique<Picture>();
-        setUpPicture(*picture, settings);
+        setUpPicture(*picture, deriveGameSettings(settings), gameMode);
         return picture;
+    }
+
+    /// As above, drawing the record's own mode, as a live game does.
+    std::unique_ptr<Picture> makePicture(const Settings& settings) {
+        return makePicture(settings, settings.gameMode);
     }
 
     /// Draws one frame from the view's base matrix and reads it back.
@@ -68,8 +76,9 @@ class SceneTest : public GlTest {
     char previousDirectory[4096] = {};
 };
 
-inline RenderSettings plainSettings() {
-    RenderSettings settings;
+/// The game's settings without a file, with the swing and both textures off.
+inline Settings plainSettings() {
+    Settings settings = gameDefaultSettings;
     settings.gameMode = 0;
     settings.texturedPlayfield = 0;
     settings.texturedBlocks = 0;

@@ -8,8 +8,9 @@ namespace {
 using crv::testing::SceneTest;
 
 TEST_F(SceneTest, TablesAndRecordsFollowTheSettings) {
-    crv::RenderSettings settings;
-    settings.gammaFactor = 0.7f;
+    crv::Settings settings = crv::gameDefaultSettings;
+    settings.gammaLevel = 0; // a gamma factor of 0.7, which the tables below are worked for
+    ASSERT_EQ(crv::deriveGameSettings(settings).gammaFactor, 0.7f);
     auto picture = makePicture(settings);
     EXPECT_EQ(picture->scene.cellColors[1].red, 0.0f);
     EXPECT_NEAR(picture->scene.cellColors[1].green, 0.0373f, 0.0005f);
@@ -37,7 +38,7 @@ TEST_F(SceneTest, TablesAndRecordsFollowTheSettings) {
 TEST_F(SceneTest, AMissingImageGivesABlackTextureAndNoPictureNoWall) {
     writePatternImages();
     std::remove("crvtex3.tga");
-    auto picture = makePicture(crv::RenderSettings{}); // backgroundPicture 0
+    auto picture = makePicture(crv::gameDefaultSettings); // backgroundPicture 0
     for (unsigned tile : picture->scene.backgroundTiles) {
         EXPECT_EQ(tile, 0u);
     }
@@ -55,7 +56,7 @@ TEST_F(SceneTest, AMissingImageGivesABlackTextureAndNoPictureNoWall) {
     EXPECT_EQ(brightest(picture->scene.blockTextures[1]), 255);
     EXPECT_EQ(brightest(picture->scene.blockTextures[3]), 255);
 
-    crv::RenderSettings withWall;
+    crv::Settings withWall = crv::gameDefaultSettings;
     withWall.backgroundPicture = 1;
     auto walled = makePicture(withWall);
     for (unsigned tile : walled->scene.backgroundTiles) {

@@ -74,9 +74,9 @@ TEST_F(ScaledPictureTest, ShowsTheWholePictureScaledWithBlackBars) {
         const std::uint8_t v = x % 12 >= 2 && x % 12 < 10 && y % 17 >= 2 && y % 17 < 15 ? 255 : 0;
         return crv::testing::Texel{v, v, v};
     });
-    crv::RenderSettings settings = crv::testing::plainSettings();
+    crv::Settings settings = crv::testing::plainSettings();
     settings.backgroundPicture = 1;
-    settings.screenWidth = 640;
+    settings.resolutionIndex = 1; // 640 x 480
     game.gameState = crv::Playing;
     game.score = 12345.0f;
     game.bestScore = 23456.0f;

@@ -40,7 +40,7 @@ TEST_F(SceneTest, TheCopiedWallDrawsTheSameFrameAsTheDrawnOne) {
         {320, 180, 0.5f, 1, crv::Playing}, {320, 240, 0.5f, 0, crv::Playing},
     };
     for (int textured = 0; textured <= 1; ++textured) {
-        crv::RenderSettings settings;
+        crv::Settings settings = crv::gameDefaultSettings;
         settings.gameMode = 1;
         settings.texturedPlayfield = textured;
         settings.texturedBlocks = textured;
