@@ -1,6 +1,7 @@
 // The game program's platform layer: window, GL context, loop turn, keys, sound, hand-back.
 #include "game/shell/game_shell.h"
 
+#include "common/build_facts.h"
 #include "common/game_result.h"
 #include "common/score_table.h"
 #include "game/render/frame.h"
@@ -18,8 +19,6 @@
 namespace crv {
 
 namespace {
-
-const char* const windowTitle = "Corvanth v1.5";
 
 SDL_Window* createWindow(const GameSettings& settings, int depthBits) {
     setGlWindowAttributes(depthBits);
