@@ -1,6 +1,7 @@
 // Building and parsing the `GameResult` command line.
 #include "common/game_result.h"
 
+#include "common/build_facts.h"
 #include "common/text_scan.h"
 
 #include <algorithm>
@@ -24,6 +25,7 @@ std::int32_t handBackScore(float score) {
 
 std::vector<std::string> handBackArguments(std::int32_t gameMode, std::int32_t score) {
     score = std::clamp(score, -maxHandBackScore, maxHandBackScore);
+    // The front end's bare name, found through the program search path.
     return {frontEndProgramName, gameMode != 0 ? "1" : "0",
             std::to_string(encodeScore(score, gameResultPair))};
 }

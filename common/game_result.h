@@ -14,8 +14,6 @@
 
 namespace crv {
 
-/// The front end's bare program name, found through the program search path.
-constexpr char frontEndProgramName[] = "corvanth";
 /// The front end's command-line buffer, terminator included; a longer line is no result.
 constexpr std::size_t commandLineBufferSize = 1024;
 

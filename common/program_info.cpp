@@ -1,6 +1,8 @@
 // --help and --version, answered alike by every program of Corvanth.
 #include "common/program_info.h"
 
+#include "common/build_facts.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -16,7 +18,7 @@ bool printedProgramInformation(int argc, const char* const* argv, const char* pr
         return true;
     }
     if (std::strcmp(argv[1], "--version") == 0) {
-        std::printf("%s (Corvanth %s)\n", program, CORVANTH_VERSION);
+        std::printf("%s (%s %s)\n", program, productName, productVersion);
         return true;
     }
     return false;

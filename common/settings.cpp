@@ -79,7 +79,7 @@ std::int32_t loadMenuGameMode() {
 
 GameSettings deriveGameSettings(const Settings& settings) {
     GameSettings game{settings, 1.0f, 640, 480};
-    game.settings.gammaLevel = std::clamp(settings.gammaLevel, 0, 12);
+    game.settings.gammaLevel = std::clamp(settings.gammaLevel, minGammaLevel, maxGammaLevel);
     game.gammaFactor =
         static_cast<float>(0.7 + static_cast<double>(game.settings.gammaLevel) / 20.0);
     static constexpr int sizes[5][2] = {

@@ -11,6 +11,11 @@ namespace crv {
 
 constexpr char settingsFileName[] = "corvanth.cfg";
 
+/// The gamma levels the options offer, darker to brighter, and all the game takes: its
+/// brightness factor 0.7 + level / 20 runs from 0.7 to 1.3.
+constexpr std::int32_t minGammaLevel = 0;
+constexpr std::int32_t maxGammaLevel = 12;
+
 /// Ten values in file order. Flags are 1 or 0, and any non-zero value counts as on.
 struct Settings {
     std::int32_t gameMode;        // 0 static playfield, non-zero swinging
@@ -20,7 +25,7 @@ struct Settings {
     std::int32_t texturedPlayfield;
     std::int32_t texturedBlocks;
     std::int32_t bilinearFiltering;
-    std::int32_t gammaLevel; // 0 darker .. 12 brighter
+    std::int32_t gammaLevel; // minGammaLevel darker .. maxGammaLevel brighter
     std::int32_t backgroundPicture;
     std::int32_t antialiasedLines;
 };
@@ -55,13 +60,13 @@ std::int32_t loadMenuGameMode();
 
 /// What the game takes from the settings: the record, its gamma and its window size.
 struct GameSettings {
-    Settings settings; // gammaLevel already clamped to 0..12
+    Settings settings; // gammaLevel already clamped to minGammaLevel..maxGammaLevel
     float gammaFactor; // 0.7 + gammaLevel / 20
     int screenWidth;
     int screenHeight;
 };
 
-/// The game's view of a record: clamps gammaLevel to 0..12 (outside it the brightness
+/// The game's view of a record: clamps gammaLevel to its range (outside it the brightness
 /// correction would divide by zero) and maps any index other than 0..4 to 640 x 480.
 GameSettings deriveGameSettings(const Settings& settings);
 

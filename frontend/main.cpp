@@ -1,4 +1,5 @@
 // corvanth, the front end: the game result handed back, then the main menu.
+#include "common/build_facts.h"
 #include "common/program_info.h"
 #include "frontend/front_end.h"
 
@@ -24,7 +25,7 @@ const char* const usageText =
 
 int main(int argc, char** argv) {
     // Before QApplication, which needs a display.
-    if (crv::printedProgramInformation(argc, argv, "corvanth", usageText)) {
+    if (crv::printedProgramInformation(argc, argv, crv::frontEndProgramName, usageText)) {
         return 0;
     }
     // QApplication takes its own options out of argv; the game result is read from all of it.
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(crv::applicationIcon());
     // The menu entry's id, Wayland's app id, so a desktop ties the windows to the entry and
     // its icon; under X the program's name, "corvanth", is the window class the entry names.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvanth.Corvanth"));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(crv::applicationId));
     // crvmain lies beside this program, in whatever directory it was installed or built.
     return crv::runFrontEnd(arguments, QCoreApplication::applicationDirPath());
 }

@@ -1,6 +1,7 @@
 // The main menu: the game type lives here until "Play!" or "Exit" writes it.
 #include "frontend/main_menu_dialog.h"
 
+#include "common/build_facts.h"
 #include "common/settings.h"
 #include "frontend/about_dialog.h"
 #include "frontend/high_scores_dialog.h"
@@ -18,6 +19,7 @@ namespace crv {
 MainMenuDialog::MainMenuDialog(const QString& gameDirectory, QWidget* parent)
     : QDialog(parent), m_gameDirectory(gameDirectory) {
     m_ui.setupUi(this);
+    setWindowTitle(QString::fromUtf8(crv::windowTitle)); // the game's window's title too
     m_ui.titlePicture->setPixmap(QPixmap(QStringLiteral(":/pictures/title.png")));
 
     // Window managers keep the window menu to themselves, so About sits in the context menu.

@@ -138,7 +138,7 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent), m_settings(load
     connect(m_ui.okButton, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(m_ui.cancelButton, &QPushButton::clicked, this, &OptionsDialog::reject);
 
-    m_ui.gammaSlider->setRange(0, 12);
+    m_ui.gammaSlider->setRange(minGammaLevel, maxGammaLevel);
     m_ui.gammaSlider->setValue(m_settings.gammaLevel);
     showFields();
     // The first focus goes to the ticked sound button, so Space there changes nothing.

@@ -1,6 +1,7 @@
 // Watching a replay in the game window, the front end waiting with its windows disabled.
 #include "frontend/replay_watch.h"
 
+#include "common/build_facts.h"
 #include "common/file_io.h"
 
 #include <QApplication>
@@ -61,7 +62,7 @@ QString lastLine(const QByteArray& text) {
 } // namespace
 
 QString gameProgramPath(const QString& gameDirectory) {
-    return QDir(gameDirectory).filePath(QStringLiteral("crvmain"));
+    return QDir(gameDirectory).filePath(QString::fromUtf8(gameProgramName));
 }
 
 bool watchReplay(QWidget* parent, const QString& gameDirectory, const QString& fileName) {

@@ -1,5 +1,6 @@
 // crvmain: the game program. Plays one game, then hands back to the front end; or shows a
 // recorded one.
+#include "common/build_facts.h"
 #include "common/program_info.h"
 #include "game/shell/live_game.h"
 #include "game/shell/watch_replay.h"
@@ -33,7 +34,7 @@ const char* const usageText =
 
 int main(int argc, char** argv) {
     // Before the window or SDL, so it needs no display.
-    if (crv::printedProgramInformation(argc, argv, "crvmain", usageText)) {
+    if (crv::printedProgramInformation(argc, argv, crv::gameProgramName, usageText)) {
         return 0;
     }
     if (argc == 1) {

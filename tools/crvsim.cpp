@@ -1,5 +1,6 @@
 // crvsim: plays one headless game from a script on standard input, or a replay file, and prints
 // its state.
+#include "common/build_facts.h"
 #include "common/program_info.h"
 #include "tools/replay_check.h"
 #include "tools/simulator.h"
@@ -35,7 +36,7 @@ const char* const helpText =
 
 int main(int argc, char** argv) {
     const std::string help = std::string(usageText) + helpText;
-    if (crv::printedProgramInformation(argc, argv, "crvsim", help.c_str())) {
+    if (crv::printedProgramInformation(argc, argv, crv::simulatorProgramName, help.c_str())) {
         return 0;
     }
     crv::SimOptions options;

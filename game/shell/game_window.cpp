@@ -1,6 +1,8 @@
 // The game's window, shared by the live game and the watching of a recorded one.
 #include "game/shell/game_window.h"
 
+#include "common/build_facts.h"
+
 #include "game/render/view.h"
 #include "game/shell/desktop_window.h"
 #include "game/shell/gl_window.h"
@@ -11,8 +13,6 @@
 namespace crv {
 
 namespace {
-
-const char* const windowTitle = "Corvanth v1.5";
 
 std::uint64_t readPerformanceCounter(void*) {
     return SDL_GetPerformanceCounter();

@@ -11,13 +11,46 @@ namespace {
 // so a stick resting near the edge of the dead zone does not flicker between the two.
 constexpr int stickPressLevel = 32767 * 40 / 100;
 constexpr int stickReleaseLevel = 32767 * 30 / 100;
-constexpr SDL_GameControllerAxis stickAxes[] = {SDL_CONTROLLER_AXIS_LEFTX,
-                                                SDL_CONTROLLER_AXIS_LEFTY};
 
 enum StickBit : int {
     StickLeft = 1,
     StickRight = 2,
     StickDown = 4,
+};
+
+/// What each button stands for: the key a press gives, the one it gives while the quit
+/// question shows (-1 for none), and whether holding it holds that key, as the arrows' are.
+struct ButtonBinding {
+    SDL_GameControllerButton button;
+    int virtualKey;
+    int quitQuestionKey;
+    bool holds;
+};
+
+constexpr ButtonBinding buttonBindings[] = {
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, KeyLeft, KeyLeft, true},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, KeyRight, KeyRight, true},
+    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, KeyDown, KeyDown, true},
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, KeyUp, KeyUp, true},
+    {SDL_CONTROLLER_BUTTON_A, KeyUp, KeyY, true}, // the turn, or yes to the question
+    {SDL_CONTROLLER_BUTTON_B, -1, KeyN, false},
+    {SDL_CONTROLLER_BUTTON_START, KeyP, KeyP, false},
+    {SDL_CONTROLLER_BUTTON_BACK, KeyEscape, KeyEscape, false},
+};
+
+/// The left stick's directions as arrows, in the order that picks one when a move pushes
+/// several at once; `sign` turns the axis value into the reach that way.
+struct StickDirection {
+    SDL_GameControllerAxis axis;
+    int sign;
+    int bit;
+    int virtualKey;
+};
+
+constexpr StickDirection stickDirections[] = {
+    {SDL_CONTROLLER_AXIS_LEFTX, -1, StickLeft, KeyLeft},
+    {SDL_CONTROLLER_AXIS_LEFTX, 1, StickRight, KeyRight},
+    {SDL_CONTROLLER_AXIS_LEFTY, 1, StickDown, KeyDown}, // SDL's y grows downwards
 };
 
 Gamepad* padWithId(Gamepads& gamepads, SDL_JoystickID id) {
@@ -58,11 +91,10 @@ int withDirection(int held, int bit, int reach) {
 /// Takes one axis value into the pad's stick; returns the directions newly pushed.
 int moveStick(Gamepad& pad, int axis, int value) {
     int held = pad.stickHeld;
-    if (axis == SDL_CONTROLLER_AXIS_LEFTX) {
-        held = withDirection(held, StickLeft, -value);
-        held = withDirection(held, StickRight, value);
-    } else if (axis == SDL_CONTROLLER_AXIS_LEFTY) {
-        held = withDirection(held, StickDown, value); // SDL's y grows downwards
+    for (const StickDirection& direction : stickDirections) {
+        if (direction.axis == axis) {
+            held = withDirection(held, direction.bit, direction.sign * value);
+        }
     }
     const int pushed = held & ~pad.stickHeld;
     pad.stickHeld = held;
@@ -70,14 +102,10 @@ int moveStick(Gamepad& pad, int axis, int value) {
 }
 
 int keyForStick(int pushed) {
-    if ((pushed & StickLeft) != 0) {
-        return KeyLeft;
-    }
-    if ((pushed & StickRight) != 0) {
-        return KeyRight;
-    }
-    if ((pushed & StickDown) != 0) {
-        return KeyDown;
+    for (const StickDirection& direction : stickDirections) {
+        if ((pushed & direction.bit) != 0) {
+            return direction.virtualKey;
+        }
     }
     return -1;
 }
@@ -93,8 +121,10 @@ int handleStick(Gamepads& gamepads, const SDL_ControllerAxisEvent& motion) {
     SDL_FlushEvent(SDL_JOYAXISMOTION);
     for (Gamepad& pad : gamepads.pads) {
         if (pad.controller != nullptr) {
-            for (SDL_GameControllerAxis axis : stickAxes) {
-                pushed |= moveStick(pad, axis, SDL_GameControllerGetAxis(pad.controller, axis));
+            // An axis of two directions is read twice; the second finds nothing new.
+            for (const StickDirection& direction : stickDirections) {
+                pushed |= moveStick(pad, direction.axis,
+                                    SDL_GameControllerGetAxis(pad.controller, direction.axis));
             }
         }
     }
@@ -102,44 +132,27 @@ int handleStick(Gamepads& gamepads, const SDL_ControllerAxisEvent& motion) {
 }
 
 int keyForButton(int button, bool quitQuestionShows) {
-    switch (button) {
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-        return KeyLeft;
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-        return KeyRight;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
-        return KeyDown;
-    case SDL_CONTROLLER_BUTTON_DPAD_UP:
-        return KeyUp;
-    case SDL_CONTROLLER_BUTTON_A:
-        return quitQuestionShows ? KeyY : KeyUp;
-    case SDL_CONTROLLER_BUTTON_B:
-        return quitQuestionShows ? KeyN : -1;
-    case SDL_CONTROLLER_BUTTON_START:
-        return KeyP;
-    case SDL_CONTROLLER_BUTTON_BACK:
-        return KeyEscape;
-    default:
-        return -1;
+    for (const ButtonBinding& binding : buttonBindings) {
+        if (binding.button == button) {
+            return quitQuestionShows ? binding.quitQuestionKey : binding.virtualKey;
+        }
     }
+    return -1;
 }
 
 bool padHolds(const Gamepad& pad, int virtualKey) {
-    const auto button = [&pad](SDL_GameControllerButton which) {
-        return SDL_GameControllerGetButton(pad.controller, which) != 0;
-    };
-    switch (virtualKey) {
-    case KeyLeft:
-        return button(SDL_CONTROLLER_BUTTON_DPAD_LEFT) || (pad.stickHeld & StickLeft) != 0;
-    case KeyRight:
-        return button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT) || (pad.stickHeld & StickRight) != 0;
-    case KeyDown:
-        return button(SDL_CONTROLLER_BUTTON_DPAD_DOWN) || (pad.stickHeld & StickDown) != 0;
-    case KeyUp:
-        return button(SDL_CONTROLLER_BUTTON_DPAD_UP) || button(SDL_CONTROLLER_BUTTON_A);
-    default:
-        return false;
+    for (const ButtonBinding& binding : buttonBindings) {
+        if (binding.holds && binding.virtualKey == virtualKey &&
+            SDL_GameControllerGetButton(pad.controller, binding.button) != 0) {
+            return true;
+        }
     }
+    for (const StickDirection& direction : stickDirections) {
+        if (direction.virtualKey == virtualKey && (pad.stickHeld & direction.bit) != 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace

@@ -18,7 +18,7 @@ void nameGameWindows() {
     // SDL 2.26 reads these two from the environment only, not as hints, when SDL_Init runs.
     setenv("SDL_VIDEO_X11_WMCLASS", windowClass, 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", applicationId, 0);
-    SDL_SetHint(SDL_HINT_APP_NAME, "Corvanth"); // the screen-saver inhibitor's and sound's name
+    SDL_SetHint(SDL_HINT_APP_NAME, productName); // the screen-saver inhibitor's and sound's name
 }
 
 bool readWindowIcon(std::uint8_t* pixels) {

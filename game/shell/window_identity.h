@@ -2,16 +2,17 @@
 // so a dock ties both programs' windows to the one menu entry.
 #pragma once
 
+#include "common/build_facts.h"
+
 #include <SDL.h>
 
 #include <cstdint>
 
 namespace crv {
 
-/// The front end's X11 window class (instance and class alike) and its Wayland app id, the
-/// menu entry's name.
-constexpr const char* windowClass = "corvanth";
-constexpr const char* applicationId = "io.github.corvanth.Corvanth";
+/// The front end's X11 window class (instance and class alike): Qt names it after the
+/// program. Its Wayland app id, the menu entry's name, is `applicationId`.
+constexpr const char* windowClass = frontEndProgramName;
 
 /// Before SDL_Init: names the game's windows as the front end's are named. A name the player
 /// set in SDL's own variables stays.

@@ -29,8 +29,8 @@ logged "${CMAKE:-cmake}" -S "$SOURCE_DIR" -B "$DEB_BUILD" -G Ninja -DCMAKE_BUILD
 logged "${CMAKE:-cmake}" --build "$DEB_BUILD" --target crvmain corvanth gamedata
 rm -f "$DEB_BUILD"/corvanth_*.deb
 (cd "$DEB_BUILD" && logged "${CPACK:-cpack}" -G DEB)
-deb=$(echo "$DEB_BUILD"/corvanth_1.5_*.deb)
-[ -f "$deb" ] || fail "no corvanth_1.5 package in $DEB_BUILD"
+deb=$(echo "$DEB_BUILD"/corvanth_"$PRODUCT_VERSION"_*.deb)
+[ -f "$deb" ] || fail "no corvanth_$PRODUCT_VERSION package in $DEB_BUILD"
 
 step "each file in its place, owned by root, with its mode"
 expected=$ROOT/expected
@@ -87,7 +87,7 @@ export HOME=$ROOT/home
 unset XDG_DATA_HOME
 mkdir -p "$HOME"
 (cd / && "$ROOT/root/usr/games/corvanth" >/dev/null 2>&1 &)
-menu=$(wait_program_window corvanth "Corvanth v1.5")
+menu=$(wait_program_window corvanth "$WINDOW_TITLE")
 for file in "$ROOT"/root/usr/share/games/corvanth/*; do
     [ "$(readlink "$WORK_DIR/$(basename "$file")")" = "$file" ] || fail "$(basename "$file") is not linked"
 done

@@ -9,6 +9,17 @@ fail() {
     exit 1
 }
 
+# The version and both programs' window title, "NAME vVERSION" as CMakeLists.txt makes it, from
+# the build's crvmain (BUILD_DIR's for the package test, which has no RUN_DIR): its --version
+# prints "crvmain (NAME VERSION)" and needs no display.
+version_line=$("${RUN_DIR:-${BUILD_DIR:?neither RUN_DIR nor BUILD_DIR is set}/run}/crvmain" --version) ||
+    fail "crvmain --version failed"
+[[ $version_line =~ ^crvmain\ \(([^ ]+)\ ([^ ]+)\)$ ]] ||
+    fail "crvmain --version printed \"$version_line\", not \"crvmain (NAME VERSION)\""
+PRODUCT_VERSION=${BASH_REMATCH[2]}
+WINDOW_TITLE="${BASH_REMATCH[1]} v$PRODUCT_VERSION"
+unset version_line
+
 step() {
     echo "-- $*"
 }
@@ -178,7 +189,7 @@ wait_process() {
     echo "$pids"
 }
 
-# Both programs title their main window "Corvanth v1.5"; this finds the one a given program
+# Both programs title their main window WINDOW_TITLE; this finds the one a given program
 # shows, by its process id. Prints the window id.
 wait_program_window() {
     local name=$1 title=$2 seconds=${3:-20}
@@ -261,12 +272,12 @@ wait_new_pictures() {
 play_from_menu_and_quit() {
     local menu=$1 expected=$2 game
     keys_to "$menu" Return
-    game=$(wait_program_window crvmain "Corvanth v1.5")
+    game=$(wait_program_window crvmain "$WINDOW_TITLE")
     [ "$(readlink "/proc/$(wait_process crvmain)/exe")" = "$expected" ] ||
         fail "the game that started is not $expected"
     keys_to "$game" Escape y
     wait_process_gone crvmain
-    wait_program_window corvanth "Corvanth v1.5" >/dev/null
+    wait_program_window corvanth "$WINDOW_TITLE" >/dev/null
     WATCHER=$expected check_replay "$(handed_back_score)"
 }
 

@@ -18,7 +18,7 @@ box_closed() {
 
 step "the game opens its window at once, FIFOs or not"
 "$RUN_DIR/crvmain" 2>errors.txt &
-game=$(wait_program_window crvmain "Corvanth v1.5" 5)
+game=$(wait_program_window crvmain "$WINDOW_TITLE" 5)
 for line in 'Could not load "crvtex1.tga": Not a regular file' \
             'Could not load "charset.tga": Not a regular file' \
             'Could not load "MOVE.WAV": Not a regular file' \
@@ -40,7 +40,7 @@ for file in nrgames.dat swing.scr; do
 done
 
 step "the menu opens; Exit warns that the game type could not be saved"
-menu=$(wait_program_window corvanth "Corvanth v1.5" 5)
+menu=$(wait_program_window corvanth "$WINDOW_TITLE" 5)
 keys_to "$menu" Tab space
 warning=$(wait_window "Save failed" 5)
 keys_to "$warning" Return

@@ -6,7 +6,7 @@ start_session
 
 step "corvanth starts with no files and shows the main menu"
 "$RUN_DIR/corvanth" >>"$WORK_DIR/programs.log" 2>&1 &
-menu=$(wait_program_window corvanth "Corvanth v1.5")
+menu=$(wait_program_window corvanth "$WINDOW_TITLE")
 [ ! -e corvanth.cfg ] || fail "the menu wrote corvanth.cfg before Exit"
 
 step "Exit (one Tab from Play!) writes the defaults and ends the front end"

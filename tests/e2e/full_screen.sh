@@ -23,7 +23,7 @@ white_box() {
 check_full_screen() {
     local under=$1 game shot=$WORK_DIR/full-$1.png width height left top
     "$RUN_DIR/crvmain" >>"$WORK_DIR/programs.log" 2>&1 &
-    game=$(wait_program_window crvmain "Corvanth v1.5")
+    game=$(wait_program_window crvmain "$WINDOW_TITLE")
     wait_new_pictures "$game" 60
     eval "$(xdotool getwindowgeometry --shell "$game")"
     [ "$WIDTH" = 1280 ] && [ "$HEIGHT" = 1024 ] ||
@@ -48,7 +48,7 @@ check_full_screen() {
     step "$under: Escape and Y end the game"
     keys_to "$game" Escape y
     wait_process_gone crvmain
-    wait_program_window corvanth "Corvanth v1.5" >/dev/null
+    wait_program_window corvanth "$WINDOW_TITLE" >/dev/null
     check_replay "$(handed_back_score)"
     for pid in $(session_pids corvanth); do
         kill "$pid"

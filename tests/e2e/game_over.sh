@@ -6,7 +6,7 @@ start_session
 
 default_settings_text 1 >corvanth.cfg
 "$RUN_DIR/crvmain" >>"$WORK_DIR/programs.log" 2>&1 &
-game=$(wait_program_window crvmain "Corvanth v1.5")
+game=$(wait_program_window crvmain "$WINDOW_TITLE")
 (( $(message_pixels "$game") < 20 )) || fail "the middle of a new game is already white"
 
 step "drop pieces into the entry until the message shows"
@@ -32,7 +32,7 @@ step "the game ends by itself and hands back"
 # the screenshots took on a busy machine.
 [ -n "$(session_pids crvmain)" ] || fail "the game ended before showing the message for a while"
 wait_process_gone crvmain 15
-menu=$(wait_program_window corvanth "Corvanth v1.5")
+menu=$(wait_program_window corvanth "$WINDOW_TITLE")
 mapfile -t arguments < <(process_arguments "$(wait_process corvanth)")
 [ "${arguments[1]}" = 1 ] || fail "mode ${arguments[1]}, expected 1 (swinging)"
 score=$(decode "${arguments[2]}" $GAME_RESULT_PAIR)

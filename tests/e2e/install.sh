@@ -34,7 +34,7 @@ ln -s "$ROOT/old/charset.tga" "$WORK_DIR/charset.tga"
 ln -s "$ROOT/old/RETIRED.WAV" "$WORK_DIR/RETIRED.WAV"
 cp "$DATA/glback.tga" "$WORK_DIR/glback.tga"
 (cd / && "$PREFIX/bin/corvanth" >/dev/null 2>&1 &)
-menu=$(wait_program_window corvanth "Corvanth v1.5")
+menu=$(wait_program_window corvanth "$WINDOW_TITLE")
 for file in "$DATA"/*.tga "$DATA"/*.WAV; do
     [ "$(basename "$file")" = glback.tga ] && continue
     [ "$(readlink "$WORK_DIR/$(basename "$file")")" = "$file" ] || fail "$(basename "$file") is not linked"

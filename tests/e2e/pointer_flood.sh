@@ -8,7 +8,7 @@ start_session
 printf '1\n4\n0\n0\n1\n1\n1\n6\n1\n1' >corvanth.cfg
 
 "$RUN_DIR/crvmain" >>"$WORK_DIR/programs.log" 2>&1 &
-game=$(wait_program_window crvmain "Corvanth v1.5")
+game=$(wait_program_window crvmain "$WINDOW_TITLE")
 wait_new_pictures "$game" 60
 
 step "a pointer flood over the window for three seconds"

@@ -23,10 +23,10 @@ games_played_text 7 3 >nrgames.dat
 
 step "Enter on the main menu plays"
 "$RUN_DIR/corvanth" >>"$WORK_DIR/programs.log" 2>&1 &
-menu=$(wait_program_window corvanth "Corvanth v1.5")
+menu=$(wait_program_window corvanth "$WINDOW_TITLE")
 menu_class=$(xprop -id "$menu" WM_CLASS)
 keys_to "$menu" Return
-game=$(wait_program_window crvmain "Corvanth v1.5")
+game=$(wait_program_window crvmain "$WINDOW_TITLE")
 wait_process_gone corvanth
 expect_file corvanth.cfg default_settings_text 1
 
@@ -82,7 +82,7 @@ echo "final score $score"
 check_replay "$score"
 expect_file nrgames.dat games_played_text 8 3
 expect_no_window "Highscores"
-expect_no_window "Corvanth v1.5"
+expect_no_window "$WINDOW_TITLE"
 
 step "the typed name is entered in its place"
 focus_window "$entry"
@@ -90,7 +90,7 @@ xdotool type --delay 40 "$NAME"
 xdotool key Return
 tables=$(wait_window "Highscores")
 expect_no_window "Highscore!"
-expect_no_window "Corvanth v1.5"
+expect_no_window "$WINDOW_TITLE"
 # The front end replaces the last row and sorts by exchange: an equal score stays below.
 names[14]=$NAME scores[14]=$score
 for ((i = 0; i < 15; ++i)); do
@@ -107,6 +107,6 @@ expect_file swing.scr score_table_text
 step "the main menu comes last"
 keys_to "$tables" Return
 wait_window_gone "Highscores"
-wait_program_window corvanth "Corvanth v1.5" >/dev/null
+wait_program_window corvanth "$WINDOW_TITLE" >/dev/null
 [ -n "$(tr -d '\0' <sdlaudio.raw 2>/dev/null | head -c 1)" ] || fail "the game played no sound"
 echo "PASS"

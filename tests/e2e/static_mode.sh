@@ -6,9 +6,9 @@ start_session
 
 step "toggle the game type (three Shift+Tab from Play!), back to Play! and play"
 "$RUN_DIR/corvanth" >>"$WORK_DIR/programs.log" 2>&1 &
-menu=$(wait_program_window corvanth "Corvanth v1.5")
+menu=$(wait_program_window corvanth "$WINDOW_TITLE")
 keys_to "$menu" shift+Tab shift+Tab shift+Tab space Tab Tab Tab Return
-game=$(wait_program_window crvmain "Corvanth v1.5")
+game=$(wait_program_window crvmain "$WINDOW_TITLE")
 wait_process_gone corvanth
 expect_file corvanth.cfg default_settings_text 0
 
@@ -21,7 +21,7 @@ keys_to "$game" Escape y
 wait_process_gone crvmain
 
 step "the result says static; the game is counted; the menu comes back directly"
-menu=$(wait_program_window corvanth "Corvanth v1.5")
+menu=$(wait_program_window corvanth "$WINDOW_TITLE")
 mapfile -t arguments < <(process_arguments "$(wait_process corvanth)")
 [ "${#arguments[@]}" -eq 3 ] || fail "corvanth started with ${#arguments[@]} arguments"
 [ "${arguments[1]}" = 0 ] || fail "mode ${arguments[1]}, expected 0 (static)"

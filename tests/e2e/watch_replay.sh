@@ -9,7 +9,7 @@ default_settings_text 1 >corvanth.cfg
 
 step "play, pause, steer and drop, then Escape and Y"
 "$RUN_DIR/crvmain" >>"$WORK_DIR/programs.log" 2>&1 &
-game=$(wait_program_window crvmain "Corvanth v1.5")
+game=$(wait_program_window crvmain "$WINDOW_TITLE")
 focus_window "$game"
 for keys in "Left Left Up" "p" "p Right Up" "Right Right"; do
     xdotool key --delay 100 $keys
@@ -19,7 +19,7 @@ for keys in "Left Left Up" "p" "p Right Up" "Right Right"; do
 done
 keys_to "$game" Escape y
 wait_process_gone crvmain
-wait_program_window corvanth "Corvanth v1.5" >/dev/null
+wait_program_window corvanth "$WINDOW_TITLE" >/dev/null
 front_end=$(wait_process corvanth)
 mapfile -t arguments < <(process_arguments "$front_end")
 score=$(decode "${arguments[2]}" $GAME_RESULT_PAIR)
@@ -32,7 +32,7 @@ files_before=$(ls -I "*.png" -I "*.ppm") # the pictures and watched.txt are the 
 step "watch it again: the window draws, then closes by itself"
 "$RUN_DIR/crvmain" --replay lastgame.crr >watched.txt 2>>"$WORK_DIR/programs.log" &
 watcher=$!
-window=$(wait_program_window crvmain "Corvanth v1.5")
+window=$(wait_program_window crvmain "$WINDOW_TITLE")
 wait_new_pictures "$window"
 wait_process_gone crvmain 60
 status=0
@@ -50,7 +50,7 @@ check_replay "$score"
 step "a game that is killed leaves lastgame.crr as it was"
 "$RUN_DIR/crvmain" >>"$WORK_DIR/programs.log" 2>&1 &
 killed=$!
-game=$(wait_program_window crvmain "Corvanth v1.5")
+game=$(wait_program_window crvmain "$WINDOW_TITLE")
 keys_to "$game" Left Up Escape # killed while the quit question shows
 kill -KILL "$killed"
 wait "$killed" 2>/dev/null || true

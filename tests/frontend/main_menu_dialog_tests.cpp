@@ -1,9 +1,13 @@
 // The main menu: the game type shown and written, "Play!", "Exit", Escape and the About box.
+#include "common/build_facts.h"
+#include "frontend/about_dialog.h"
 #include "frontend/main_menu_dialog.h"
+#include "frontend/replay_watch.h"
 #include "frontend_test_support.h"
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -28,7 +32,7 @@ void click(const QWidget& dialog, const char* name) {
 
 /// A stand-in for the game that leaves a mark in its working directory.
 void writeFakeGame(const QString& directory) {
-    const QString path = QDir(directory).filePath(QStringLiteral("crvmain"));
+    const QString path = crv::gameProgramPath(directory);
     writeText(path, "#!/bin/sh\necho \"$#\" > crvmain.ran\n");
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
 }
@@ -169,6 +173,19 @@ class MainMenuDialogTests : public QObject {
         QTest::keyClick(&dialog, Qt::Key_F1);
         QCOMPARE(driver.seen(), QStringList{"AboutDialog"});
         QVERIFY(dialog.isVisible());
+    }
+
+    // The menu bears the build's name and version, as the game's window does, and so does the
+    // About text; neither keeps the .ui's placeholders.
+    void titlesNameTheBuildsVersion() {
+        const QString nameAndVersion =
+            QString::fromUtf8(crv::productName) + " v" + QString::fromUtf8(crv::productVersion);
+        QCOMPARE(MainMenuDialog(QString{}).windowTitle(), nameAndVersion);
+        QCOMPARE(QString::fromUtf8(crv::windowTitle), nameAndVersion);
+
+        crv::AboutDialog about;
+        const QString text = about.findChild<QLabel*>(QStringLiteral("aboutText"))->text();
+        QVERIFY2(text.startsWith("<p><b>" + nameAndVersion + "</b></p>"), qPrintable(text));
     }
 
   private:

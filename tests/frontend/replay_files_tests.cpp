@@ -5,6 +5,7 @@
 #include "common/score_table.h"
 #include "frontend/front_end.h"
 #include "frontend/high_scores_dialog.h"
+#include "frontend/replay_watch.h"
 #include "frontend_test_support.h"
 
 #include <QDialog>
@@ -53,7 +54,7 @@ std::string resultLine(std::int32_t gameMode, std::int32_t score) {
 /// A stand-in for the game that notes its arguments, waits until the test lets it go and
 /// ends with `status`, saying why on standard error when that is a failure.
 void writeFakeGame(const QString& directory, int status) {
-    const QString path = QDir(directory).filePath(QStringLiteral("crvmain"));
+    const QString path = gameProgramPath(directory);
     QByteArray script = "#!/bin/sh\nprintf '%s\\n' \"$@\" > crvmain.ran\n"
                         "i=0\nwhile [ ! -e crvmain.go ] && [ $i -lt 500 ]; do\n"
                         "  sleep 0.02; i=$((i + 1))\ndone\n";
