@@ -64,7 +64,8 @@ QString gameProgramPath(const QString& gameDirectory) {
     return QDir(gameDirectory).filePath(QStringLiteral("crvmain"));
 }
 
-bool watchReplay(QWidget* parent, const QString& gameDirectory, const QString& fileName) {
+bool watchReplayInGameProgram(QWidget* parent, const QString& gameDirectory,
+                              const QString& fileName) {
     QProcess game;
     game.setProgram(gameProgramPath(gameDirectory));
     game.setArguments({QStringLiteral("--replay"), fileName});
