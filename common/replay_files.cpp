@@ -1,7 +1,5 @@
-// Checking replay files and keeping the best game of a mode beside its table.
+// Reading replay files, checking the ones offered to watch and keeping the best game of a mode.
 #include "common/replay_files.h"
-
-#include "common/replay.h"
 
 #include <utility>
 
@@ -9,66 +7,61 @@ namespace crv {
 
 namespace {
 
-// The largest file a full record packs into: the turns' bytes plus zlib's worst case and
-// the headers. Anything longer is not a replay, and is not read whole.
-constexpr std::size_t replayFileBytesMax = replayBytesReserved + replayBytesReserved / 256 + 4096;
-
 const char* modeWord(std::int32_t gameMode) {
     return gameMode != 0 ? "swinging" : "static";
 }
 
-/// The check of the file, with its bytes in `content` when it is watchable.
-ReplayFileCheck readReplayFile(const char* fileName, std::string& content) {
+ReplayFileCheck checkOf(const ReplayFile& file) {
     ReplayFileCheck check;
-    FileText file = readFile(fileName, replayFileBytesMax + 1);
-    if (file.missing()) {
-        check.missing = true;
-        check.problem = "there is none";
-        return check;
+    check.watchable = file.decoded;
+    check.missing = file.missing;
+    check.problem = file.missing ? "there is none" : file.problem;
+    if (file.decoded) {
+        check.gameMode = file.record.start.gameMode;
+        check.finalScore = file.record.finalScore;
     }
-    if (file.error != 0) {
-        check.problem = describeFileError(file.error);
-        return check;
-    }
-    if (file.text.size() > replayFileBytesMax) {
-        check.problem = "too large for a replay";
-        return check;
-    }
-    ReplayRecord record;
-    if (!decodeReplay(file.text, record, check.problem)) {
-        return check;
-    }
-    check.watchable = true;
-    check.gameMode = record.start.gameMode;
-    check.finalScore = record.finalScore;
-    content = std::move(file.text);
     return check;
 }
 
 } // namespace
 
-bool readReplayFile(const char* fileName, ReplayRecord& record, std::string& problem) {
+ReplayFile readReplayFile(const char* fileName) {
+    ReplayFile replay;
     FileText file = readFile(fileName, replayFileBytesMax + 1);
     if (file.error != 0) {
-        problem = describeFileError(file.error);
-        return false;
+        replay.missing = file.missing();
+        replay.problem = describeFileError(file.error);
+        return replay;
     }
     if (file.text.size() > replayFileBytesMax) {
-        problem = "too large for a replay";
-        return false;
+        replay.problem = "too large for a replay";
+        return replay;
     }
-    return decodeReplay(file.text, record, problem);
+    replay.decoded = decodeReplay(file.text, replay.record, replay.problem);
+    if (replay.decoded) {
+        replay.bytes = std::move(file.text);
+    }
+    return replay;
 }
 
-ReplayFileCheck checkReplayFile(const char* fileName) {
-    std::string content;
-    return readReplayFile(fileName, content);
+bool readReplayFile(const char* fileName, ReplayRecord& record, std::string& problem) {
+    ReplayFile replay = readReplayFile(fileName);
+    if (!replay.decoded) {
+        problem = std::move(replay.problem);
+        return false;
+    }
+    record = std::move(replay.record);
+    return true;
+}
+
+ReplayFileCheck checkOfferedReplayFile(const char* fileName) {
+    return checkOf(readReplayFile(fileName));
 }
 
 FileStatus keepBestReplay(std::int32_t gameMode, std::int32_t score) {
     const char* bestName = bestReplayFileName(gameMode);
-    std::string content;
-    const ReplayFileCheck last = readReplayFile(lastGameReplayFileName, content);
+    const ReplayFile lastFile = readReplayFile(lastGameReplayFileName);
+    const ReplayFileCheck last = checkOf(lastFile);
     std::string why;
     if (!last.watchable) {
         why = last.problem;
@@ -83,7 +76,7 @@ FileStatus keepBestReplay(std::int32_t gameMode, std::int32_t score) {
                      modeWord(gameMode) + " game: " + why);
         return {};
     }
-    return replaceFile(bestName, content);
+    return replaceFile(bestName, lastFile.bytes);
 }
 
 } // namespace crv

@@ -176,7 +176,7 @@ HighScoresDialog::HighScoresDialog(const QString& gameDirectory, QWidget* parent
 
 void HighScoresDialog::offerReplay(QPushButton* button, const char* fileName,
                                    const QString& noneText) {
-    const ReplayFileCheck check = checkReplayFile(fileName);
+    const ReplayFileCheck check = checkOfferedReplayFile(fileName);
     const QString name = QString::fromLatin1(fileName);
     button->setEnabled(check.watchable);
     if (check.watchable) {
@@ -193,7 +193,7 @@ void HighScoresDialog::offerReplay(QPushButton* button, const char* fileName,
 
 void HighScoresDialog::watch(const char* fileName) {
     m_watching = true;
-    watchReplay(this, m_gameDirectory, QString::fromLatin1(fileName));
+    watchReplayInGameProgram(this, m_gameDirectory, QString::fromLatin1(fileName));
     m_watching = false;
 }
 

@@ -65,7 +65,8 @@ QString gameProgramPath(const QString& gameDirectory) {
     return QDir(gameDirectory).filePath(QString::fromUtf8(gameProgramName));
 }
 
-bool watchReplay(QWidget* parent, const QString& gameDirectory, const QString& fileName) {
+bool watchReplayInGameProgram(QWidget* parent, const QString& gameDirectory,
+                              const QString& fileName) {
     QProcess game;
     game.setProgram(gameProgramPath(gameDirectory));
     game.setArguments({QStringLiteral("--replay"), fileName});

@@ -15,6 +15,7 @@ QString gameProgramPath(const QString& gameDirectory);
 /// `parent`'s window back to the front. A game program that cannot be started, crashes or
 /// exits with a failure is reported in a warning box over `parent`. True when the game
 /// program ended well.
-bool watchReplay(QWidget* parent, const QString& gameDirectory, const QString& fileName);
+bool watchReplayInGameProgram(QWidget* parent, const QString& gameDirectory,
+                              const QString& fileName);
 
 } // namespace crv

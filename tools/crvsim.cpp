@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.replay) {
-        return crv::checkReplayFile(options.replayFile, options.blockEvery, std::cout, std::cerr);
+        return crv::simCheckReplayFile(options.replayFile, options.blockEvery, std::cout,
+                                       std::cerr);
     }
     return crv::runSimulation(options, std::cin, std::cout, std::cerr);
 }

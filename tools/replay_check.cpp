@@ -1,8 +1,8 @@
 // crvsim --replay: a replay file played headless through the rules, its state printed.
 #include "tools/replay_check.h"
 
-#include "common/file_io.h"
 #include "common/game_result.h"
+#include "common/replay_files.h"
 #include "data/assets.h"
 #include "game/rules/start.h"
 #include "game/rules/turn.h"
@@ -15,12 +15,8 @@ namespace crv {
 
 namespace {
 
-// Far above the largest replay a game can write (its turns packed by zlib grow by well under
-// a per cent), so only a file that cannot be one is refused unread.
-constexpr std::size_t maxReplayFileBytes = 2 * replayBytesReserved;
-
 /// The platform as a replay gives it: the arrows held in the current turn, the cues heard.
-class ReplayEffects final : public GameEffects {
+class ReplayCheckEffects final : public GameEffects {
   public:
     bool isKeyHeld(int virtualKey) override { return (heldBitOf(virtualKey) & held) != 0; }
     void playSound(SoundCue cue) override { events.emplace_back(soundCueFiles[cue]); }
@@ -38,11 +34,34 @@ void printCannotCheck(std::ostream& err, const std::string& name, const std::str
     err << "crvsim: cannot check \"" << name << "\": " << reason << '\n';
 }
 
+/// The record played and its claims checked, for simCheckReplay and simCheckReplayFile.
+int checkRecord(const std::string& name, const ReplayRecord& record, std::uint32_t blockEvery,
+                std::ostream& out, std::ostream& err) {
+    const ReplayRun run = playReplay(record, blockEvery, out);
+    out.flush();
+    if (run.turnsPlayed < record.turnCount) {
+        err << "crvsim: \"" << name << "\": the game ended at turn " << run.turnsPlayed << "; the "
+            << record.turnCount - run.turnsPlayed << " turns after it were not played\n";
+    }
+    if (record.cut) {
+        err << "crvsim: \"" << name << "\" was cut after " << record.turnCount
+            << " turns: the game went on unrecorded, so this is not its end\n";
+        return 0;
+    }
+    const std::int32_t score = handBackScore(run.score);
+    if (score != record.finalScore) {
+        err << "crvsim: \"" << name << "\" claims a final score of " << record.finalScore
+            << ", but its turns give " << score << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 ReplayRun playReplay(const ReplayRecord& record, std::uint32_t blockEvery, std::ostream& out) {
     Game game;
-    ReplayEffects effects;
+    ReplayCheckEffects effects;
     game.effects = &effects;
     startGame(game, {record.start.bestScore, record.start.soundOn, record.start.seed});
 
@@ -68,46 +87,26 @@ ReplayRun playReplay(const ReplayRecord& record, std::uint32_t blockEvery, std::
     return run;
 }
 
-int checkReplay(const std::string& name, std::string_view content, std::uint32_t blockEvery,
-                std::ostream& out, std::ostream& err) {
+int simCheckReplay(const std::string& name, std::string_view content, std::uint32_t blockEvery,
+                   std::ostream& out, std::ostream& err) {
     ReplayRecord record;
-    std::string error;
-    if (!decodeReplay(content, record, error)) {
-        printCannotCheck(err, name, error);
+    std::string problem;
+    if (!decodeReplay(content, record, problem)) {
+        printCannotCheck(err, name, problem);
         return 2;
     }
-    const ReplayRun run = playReplay(record, blockEvery, out);
-    out.flush();
-    if (run.turnsPlayed < record.turnCount) {
-        err << "crvsim: \"" << name << "\": the game ended at turn " << run.turnsPlayed << "; the "
-            << record.turnCount - run.turnsPlayed << " turns after it were not played\n";
-    }
-    if (record.cut) {
-        err << "crvsim: \"" << name << "\" was cut after " << record.turnCount
-            << " turns: the game went on unrecorded, so this is not its end\n";
-        return 0;
-    }
-    const std::int32_t score = handBackScore(run.score);
-    if (score != record.finalScore) {
-        err << "crvsim: \"" << name << "\" claims a final score of " << record.finalScore
-            << ", but its turns give " << score << '\n';
-        return 1;
-    }
-    return 0;
+    return checkRecord(name, record, blockEvery, out, err);
 }
 
-int checkReplayFile(const std::string& name, std::uint32_t blockEvery, std::ostream& out,
-                    std::ostream& err) {
-    const FileText file = readFile(name.c_str(), maxReplayFileBytes + 1);
-    if (file.error != 0) {
-        printCannotCheck(err, name, describeFileError(file.error));
+int simCheckReplayFile(const std::string& name, std::uint32_t blockEvery, std::ostream& out,
+                       std::ostream& err) {
+    ReplayRecord record;
+    std::string problem;
+    if (!readReplayFile(name.c_str(), record, problem)) {
+        printCannotCheck(err, name, problem);
         return 2;
     }
-    if (file.text.size() > maxReplayFileBytes) {
-        printCannotCheck(err, name, "far too large to be a replay");
-        return 2;
-    }
-    return checkReplay(name, file.text, blockEvery, out, err);
+    return checkRecord(name, record, blockEvery, out, err);
 }
 
 } // namespace crv

@@ -28,11 +28,12 @@ ReplayRun playReplay(const ReplayRecord& record, std::uint32_t blockEvery, std::
 /// Checks the replay file `name` whose bytes are `content` and plays it. The exit status: 0
 /// played (a cut replay too, which is said on `err`), 1 played but its turns do not give the
 /// final score the file claims, 2 not a replay that can be read (the reason on `err`).
-int checkReplay(const std::string& name, std::string_view content, std::uint32_t blockEvery,
-                std::ostream& out, std::ostream& err);
+int simCheckReplay(const std::string& name, std::string_view content, std::uint32_t blockEvery,
+                   std::ostream& out, std::ostream& err);
 
-/// checkReplay on the file's content; a file that cannot be read is status 2 as well.
-int checkReplayFile(const std::string& name, std::uint32_t blockEvery, std::ostream& out,
-                    std::ostream& err);
+/// simCheckReplay on the file as readReplayFile reads it; a file that cannot be read, or is
+/// too large for a replay, is status 2 as well.
+int simCheckReplayFile(const std::string& name, std::uint32_t blockEvery, std::ostream& out,
+                       std::ostream& err);
 
 } // namespace crv

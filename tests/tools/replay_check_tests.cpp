@@ -26,7 +26,7 @@ CheckRun check(const std::string& file, std::uint32_t blockEvery = 0,
                const std::string& name = "game.crr") {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = crv::checkReplay(name, file, blockEvery, out, err);
+    const int status = crv::simCheckReplay(name, file, blockEvery, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -168,7 +168,7 @@ TEST(ReplayCheck, AScoreTheTurnsDoNotGiveIsStatusOne) {
                            std::to_string(score) + "\n");
 }
 
-class ReplayFileCheck : public ::testing::Test {
+class SimCheckReplayFile : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string pattern = (std::filesystem::temp_directory_path() / "crvtest-XXXXXX").string();
@@ -186,7 +186,7 @@ class ReplayFileCheck : public ::testing::Test {
     std::filesystem::path dir;
 };
 
-TEST_F(ReplayFileCheck, AFileThatIsNoWholeReplayIsStatusTwoWithTheReason) {
+TEST_F(SimCheckReplayFile, AFileThatIsNoWholeReplayIsStatusTwoWithTheReason) {
     const auto recorded = playersGame({2, 1, 1, 0.0f}, 300, 100);
     const std::string good = crv::encodeReplay(recorded->record);
     std::string flipped = good;
@@ -197,7 +197,7 @@ TEST_F(ReplayFileCheck, AFileThatIsNoWholeReplayIsStatusTwoWithTheReason) {
     const std::string goodPath = write("good.crr", good);
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(crv::checkReplayFile(goodPath, 0, out, err), 0);
+    EXPECT_EQ(crv::simCheckReplayFile(goodPath, 0, out, err), 0);
     EXPECT_EQ(out.str(), playedState(*recorded));
     EXPECT_EQ(err.str(), "");
 
@@ -220,7 +220,7 @@ TEST_F(ReplayFileCheck, AFileThatIsNoWholeReplayIsStatusTwoWithTheReason) {
         SCOPED_TRACE(c.path);
         std::ostringstream caseOut;
         std::ostringstream caseErr;
-        EXPECT_EQ(crv::checkReplayFile(c.path, 10, caseOut, caseErr), 2);
+        EXPECT_EQ(crv::simCheckReplayFile(c.path, 10, caseOut, caseErr), 2);
         EXPECT_EQ(caseOut.str(), "");
         EXPECT_EQ(caseErr.str(), "crvsim: cannot check \"" + c.path + "\": " + c.reason + "\n");
     }
