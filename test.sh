@@ -32,6 +32,9 @@ finish() {
   printf '%s\n' "${stage_times[@]}" "$(printf '%5d s  in all' "$SECONDS")"
 }
 trap finish EXIT
+# A stop, Ctrl-C or kill, ends the script at once, also in a wait for the fuzzers.
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 stage "dependencies"
 scripts/install-deps test
