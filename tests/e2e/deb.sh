@@ -1,11 +1,11 @@
 #!/bin/bash
 # The .deb: a release build in Debian's layout packed by CPack, its files and lintian's
 # verdict, then a fresh user plays one game from the package unpacked into a temporary root.
+# CORVANTH_PACKAGE_BUILD names the build to pack (test.sh's release build from scratch);
+# without it the test configures and builds one of its own.
 source "$(dirname "$0")/e2e_lib.sh"
 [ -f "$BUILD_DIR/CMakeCache.txt" ] || fail "no build in $BUILD_DIR"
 SOURCE_DIR=$(cd "$(dirname "$0")/../.." && pwd)
-# Kept between runs, so only what changed is built again.
-DEB_BUILD=$BUILD_DIR/deb-release
 # The package holds no crvsim: the test build's checks the release's replays.
 CRVSIM=$BUILD_DIR/run/crvsim
 ROOT=$(mktemp -d /tmp/corvanth-deb-XXXXXX)
@@ -17,16 +17,28 @@ logged() {
     "$@" >"$ROOT/log" 2>&1 || { tail -n 40 "$ROOT/log" >&2; fail "$* failed"; }
 }
 
-step "a release build in Debian's layout of what the package holds, packed by cpack"
-# With Debian's hardening flags, all of them, as its own tools build a game; given on the
-# command line so a kept build takes them too.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-logged "${CMAKE:-cmake}" -S "$SOURCE_DIR" -B "$DEB_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
-    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-    -DCORVANTH_TESTS=OFF -DCORVANTH_BENCHMARKS=OFF -DCORVANTH_DEBIAN_LAYOUT=ON \
-    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
-logged "${CMAKE:-cmake}" --build "$DEB_BUILD" --target crvmain corvanth gamedata
+# The value of a build's cache entry, or nothing.
+cache_value() {
+    sed -n "s/^$2:[A-Z]*=//p" "$1/CMakeCache.txt"
+}
+
+if [ -n "${CORVANTH_PACKAGE_BUILD:-}" ]; then
+    DEB_BUILD=$(realpath -e "$CORVANTH_PACKAGE_BUILD") || fail "no build in $CORVANTH_PACKAGE_BUILD"
+    step "the release build in $DEB_BUILD, packed by cpack"
+    [ -f "$DEB_BUILD/CMakeCache.txt" ] || fail "no build in $DEB_BUILD"
+    # A tree configured otherwise fails here by name, not later in the file list or not at all.
+    [ "$(cache_value "$DEB_BUILD" CMAKE_BUILD_TYPE)" = Release ] &&
+        [ "$(cache_value "$DEB_BUILD" CORVANTH_DEBIAN_LAYOUT)" = ON ] &&
+        [ "$(cache_value "$DEB_BUILD" CMAKE_INSTALL_PREFIX)" = /usr ] ||
+        fail "$DEB_BUILD is not configured as scripts/configure-package-build configures it"
+else
+    # Kept between runs, so only what changed is built again.
+    DEB_BUILD=$BUILD_DIR/deb-release
+    step "a release build in Debian's layout of what the package holds, packed by cpack"
+    logged "$SOURCE_DIR/scripts/configure-package-build" "$DEB_BUILD" -G Ninja \
+        -DCORVANTH_TESTS=OFF -DCORVANTH_BENCHMARKS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+fi
+logged "${CMAKE:-cmake}" --build "$DEB_BUILD" --parallel 2 --target crvmain corvanth gamedata
 rm -f "$DEB_BUILD"/corvanth_*.deb
 (cd "$DEB_BUILD" && logged "${CPACK:-cpack}" -G DEB)
 deb=$(echo "$DEB_BUILD"/corvanth_"$PRODUCT_VERSION"_*.deb)
@@ -69,7 +81,18 @@ dpkg-deb -e "$deb" "$ROOT/control"
 [ "$(wc -l <"$ROOT/control/md5sums")" -eq "$(find "$ROOT/root" -type f | wc -l)" ] ||
     fail "md5sums does not list every file"
 for program in "$ROOT"/root/usr/lib/games/corvanth/*; do
-    readelf -S "$program" | grep -q '\.symtab' && fail "$(basename "$program") is not stripped"
+    name=$(basename "$program")
+    # Read whole first: a grep -q that stops early would fail readelf's pipe under pipefail.
+    header=$(readelf -hlSW "$program")
+    dynamic=$(readelf -dW --dyn-syms "$program")
+    grep -q '\.symtab' <<<"$header" && fail "$name is not stripped"
+    # What Debian's hardening flags leave in a program: position-independent, its relocations
+    # bound at start and then read-only, the stack protector and the checked libc calls.
+    grep -q 'Type: *DYN' <<<"$header" || fail "$name is not position-independent"
+    grep -q GNU_RELRO <<<"$header" || fail "$name has no read-only relocations"
+    grep -q 'BIND_NOW\|FLAGS_1.* NOW' <<<"$dynamic" || fail "$name is not bound at start"
+    grep -q __stack_chk_fail <<<"$dynamic" || fail "$name has no stack protector"
+    grep -q '__[a-z]*printf_chk' <<<"$dynamic" || fail "$name calls no checked libc functions"
 done
 head -n 1 "$ROOT/root/usr/share/doc/corvanth/copyright" |
     grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
